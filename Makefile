@@ -1,0 +1,35 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install missing Debian packages first, then configure and build in build/.
+
+BUILD     ?= build
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+BUILDTYPE ?= RelWithDebInfo
+
+.PHONY: all run test build configure deps bench fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-game $(BUILD)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@scripts/run-benchmarks $(BUILD)
+
+# Coverage-guided fuzzing of the file readers (clang, address + undefined sanitizers).
+fuzz: deps
+	@scripts/run-fuzzers
+
+clean:
+	rm -rf $(BUILD) build-fuzz

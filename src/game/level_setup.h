@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "game/world.h"
+
+namespace bv::settings {
+class LiveOptions;
+}
+
+namespace bv::game {
+
+enum class SetupStatus {
+  kLoaded,        // the level is set up
+  kCloseProgram,  // level -1: the caller closes the main window
+  kFileError,     // the level file could not be opened or read; the world is unchanged
+                  // but for the "choose a level" message of the file choice
+};
+
+struct SetupResult {
+  SetupStatus status = SetupStatus::kLoaded;
+  // The level file chosen, as a data path ("\data\levels\...\1.dmp").
+  std::string file;
+};
+
+// Sets up level `level` from its file, reading the live options now. The
+// player count argument is the caller's; the setup reads two_players from
+// the world. On kFileError the caller decides where to go (the tick falls
+// back to the menu level with LevelLoadFailedMessage).
+SetupResult SetupLevel(World& world, settings::LiveOptions& options, int level, int player_count);
+
+// The centre message for a level file that could not be loaded.
+std::string LevelLoadFailedMessage(const std::string& data_path);
+
+// Mission goal for N CDs: N less a tenth of N, the tenth rounded halves to even.
+int MissionGoalForCds(int cds);
+
+}  // namespace bv::game

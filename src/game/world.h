@@ -1,0 +1,200 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/random.h"
+#include "game/sound_slots.h"
+
+namespace bv::render {
+class PatternImage;
+}
+namespace bv::sound {
+struct Sample;
+}
+
+namespace bv::game {
+
+// Grid: 114 columns by 110 rows; a level's 100 by 100 cells sit at columns
+// 7..106 and rows 5..104 inside a solid, undrawn margin.
+constexpr int kGridWidth = 114;
+constexpr int kGridHeight = 110;
+constexpr int kLevelSize = 100;
+constexpr int kLevelLeft = 7;
+constexpr int kLevelTop = 5;
+constexpr int kCellSize = 50;
+constexpr int kMaxActors = 8192;
+constexpr int kMaxRespawns = 8192;
+constexpr int kLevelFileSize = 60000;
+constexpr int kWeaponCount = 5;
+constexpr int kCardCount = 5;
+constexpr int kKeyCount = 12;  // six per player: up, down, left, right, attack, change weapon
+constexpr int kTextureCount = 256;
+constexpr int kObjectImageCount = 49;
+constexpr int kMinimapPoints = 121;
+
+constexpr uint32_t kPowerOn = 0xFFFFFF;
+constexpr uint32_t kPowerOff = 0x404040;
+
+struct MapCell {
+  uint8_t texture = 0;
+  uint8_t animated = 0;
+  uint8_t tint_r = 0;
+  uint8_t tint_g = 0;
+  uint8_t tint_b = 0;
+  uint8_t object = 0;
+  uint8_t overlay = 0;
+  uint8_t entity = 0;
+  int16_t actor_index = 0;
+  uint8_t pulse_channel = 0;
+};
+
+// What every cell holds after a level setup resets it, and what a cell
+// outside the grid reads as: solid, nothing drawn, no overlay.
+constexpr MapCell kResetCell{0, 0, 255, 255, 255, 1, 0, 0, -1, 0};
+
+struct Actor {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t kind = 0;
+  int32_t hp = 0;
+  int32_t max_hp = 0;
+  uint8_t attack_cooldown = 0;
+  uint8_t damage = 0;
+  uint8_t step = 0;
+  float reach = 0.0f;
+};
+
+struct WeaponSlot {
+  uint8_t owned = 0;
+  std::string name;
+  float range = 0.0f;
+  int32_t ammo = 0;
+  uint16_t base_damage = 0;
+  uint16_t upgrades = 0;
+  uint8_t damage_per_upgrade = 0;
+  uint8_t cooldown = 0;
+  uint8_t fire_delay = 0;
+};
+
+struct PlayerState {
+  float spawn_x = 0.0f;
+  float spawn_y = 0.0f;
+  uint32_t color = 0;
+  float x = 0.0f;
+  float y = 0.0f;
+  int32_t health = 0;
+  int32_t points = 0;
+  uint8_t weapon = 0;
+  uint8_t weapon_change_cooldown = 0;
+  std::array<WeaponSlot, kWeaponCount> weapons{};
+  std::array<uint8_t, kCardCount> cards{};
+  uint8_t walk_speed = 0;
+  int32_t target_actor = 0;
+  int32_t target_player = 0;
+  uint16_t kills = 0;
+  std::string message;
+  int16_t message_timer = 0;
+};
+
+struct RespawnEntry {
+  uint8_t x = 0;
+  uint8_t y = 0;
+  uint8_t object = 0;
+};
+
+struct ScreenPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+// Handles of the loaded images and samples; owned by start-up, which fills
+// them once and releases them at shutdown. The tick never touches them.
+struct Resources {
+  std::array<render::PatternImage*, kTextureCount> textures{};
+  std::array<render::PatternImage*, kObjectImageCount> object_images{};
+  std::array<render::PatternImage*, 2> load_images{};
+  render::PatternImage* anim_image = nullptr;
+  render::PatternImage* bar_image = nullptr;
+  render::PatternImage* hud_image = nullptr;
+  render::PatternImage* logo_image = nullptr;
+  render::PatternImage* split_image = nullptr;
+  // The samples in load order (see SampleIndex).
+  std::array<sound::Sample*, kSampleCount> sounds{};
+};
+
+// The whole game: one fixed-size object for the entire run. No table grows;
+// nothing is allocated per level or per actor. Too large for the stack: make
+// it with std::make_unique.
+struct World {
+  std::array<uint8_t, kLevelFileSize> level_raw{};
+  MapCell grid[kGridWidth][kGridHeight]{};
+  std::array<Actor, kMaxActors> actors{};
+  int32_t actor_count = 0;
+  std::array<RespawnEntry, kMaxRespawns> respawn_queue{};
+  uint16_t respawn_count = 0;
+  int16_t respawn_timer = 0;
+  std::array<PlayerState, 2> players{};
+
+  int32_t level_number = 0;
+  int32_t transition = 0;
+  int32_t mission_progress = 0;
+  int32_t mission_goal = 0;
+  std::string mission_unit;
+  uint8_t medkit_heal = 0;
+  uint32_t ambient_color = 0;
+  std::string center_message;
+  int16_t center_message_timer = 0;
+  uint16_t pulse_phase = 0;
+  uint8_t anim_phase = 0;
+  uint8_t cycle100 = 0;
+  int32_t clock_minutes = 0;
+  double clock_steps = 0.0;
+  uint8_t menu_sound_armed = 0;
+  uint8_t two_players = 0;
+  uint8_t second_player = 0;
+  uint8_t resources_loaded = 0;
+  std::string program_dir;
+
+  // Settings mirrors, refreshed whenever the options window closes. The
+  // players' colours live in players[p].color.
+  uint8_t hud_alpha = 102;
+  uint8_t minimap_alpha = 153;
+  uint32_t enemy_color = 255;
+  uint8_t game_mode = 0;  // 0 Cooperation, 1 Deathmatch, 2 Pointmatch
+  // player * 6 + action; actions up, down, left, right, attack, change weapon.
+  std::array<uint8_t, kKeyCount> key_codes{200, 208, 203, 205, 28, 82, 17, 31, 30, 32, 47, 16};
+
+  // The renderer's scratch lists; nothing carries over between frames.
+  std::array<ScreenPoint, kMinimapPoints> minimap_walls{};
+  std::array<ScreenPoint, kMinimapPoints> minimap_cds{};
+  std::array<ScreenPoint, kMinimapPoints> minimap_actors{};
+
+  Resources resources;
+  Random random;
+
+  World();
+
+  // Bounds-safe grid access: a cell outside the grid reads as the reset cell.
+  const MapCell& cell(int x, int y) const {
+    if (x < 0 || x >= kGridWidth || y < 0 || y >= kGridHeight) return kResetCell;
+    return grid[x][y];
+  }
+  // Writable cell, or nullptr outside the grid.
+  MapCell* cell_ptr(int x, int y) {
+    if (x < 0 || x >= kGridWidth || y < 0 || y >= kGridHeight) return nullptr;
+    return &grid[x][y];
+  }
+  static bool InGrid(int x, int y) {
+    return x >= 0 && x < kGridWidth && y >= 0 && y < kGridHeight;
+  }
+};
+
+// The start values the program gives the world before the first frame
+// (program_dir and resources are start-up's). transition starts the intro.
+void SetStartValues(World& world);
+
+constexpr int32_t kIntroStart = -2070;  // -3 * (logo pattern height 210 + 480)
+
+}  // namespace bv::game
