@@ -32,3 +32,16 @@ function(bv_add_test name)
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;BV_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;BV_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+
+# bv_add_benchmark(name SOURCES a.cpp LIBS lib1): a Google Benchmark program,
+# not part of the test suite; `make bench` runs every one of them.
+function(bv_add_benchmark name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT BRIMVALE_BENCHMARKS)
+    return()
+  endif()
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
