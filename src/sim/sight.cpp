@@ -31,20 +31,25 @@ bool LineOfSight(const game::World& world, int exempt, float reach, float from_x
 uint8_t PathStep(const game::World& world, int actor_col, int actor_row, int player_col,
                  int player_row) {
   if (actor_col == player_col && actor_row == player_row) return kStepNone;
+  // The 13 by 13 window W[i][j] sits at [i + 1][j + 1] inside a frame of 255:
+  // a frame cell is never 0, so it is never written and never spreads.
   constexpr int kSide = 13;
-  uint8_t win[kSide][kSide];
-  for (int i = 0; i < kSide; ++i) {
-    for (int j = 0; j < kSide; ++j) {
-      win[i][j] = world.cell(actor_col - 6 + i, actor_row - 6 + j).object == 1 ? 1 : 0;
+  constexpr uint8_t kFrame = 255;
+  uint8_t win[kSide + 2][kSide + 2];
+  for (int i = 0; i < kSide + 2; ++i) {
+    for (int j = 0; j < kSide + 2; ++j) {
+      const bool frame = i == 0 || j == 0 || i == kSide + 1 || j == kSide + 1;
+      win[i][j] =
+          frame ? kFrame : (world.cell(actor_col - 7 + i, actor_row - 7 + j).object == 1 ? 1 : 0);
     }
   }
-  const int ti = player_col - actor_col + 6;
-  const int tj = player_row - actor_row + 6;
+  const int ti = player_col - actor_col + 7;
+  const int tj = player_row - actor_row + 7;
   auto spread = [&](int i, int j, uint8_t value) {
-    if (i > 0 && win[i - 1][j] == 0) win[i - 1][j] = value;
-    if (i < kSide - 1 && win[i + 1][j] == 0) win[i + 1][j] = value;
-    if (j > 0 && win[i][j - 1] == 0) win[i][j - 1] = value;
-    if (j < kSide - 1 && win[i][j + 1] == 0) win[i][j + 1] = value;
+    if (win[i - 1][j] == 0) win[i - 1][j] = value;
+    if (win[i + 1][j] == 0) win[i + 1][j] = value;
+    if (win[i][j - 1] == 0) win[i][j - 1] = value;
+    if (win[i][j + 1] == 0) win[i][j + 1] = value;
   };
 
   // Flood in place: a value can run several cells along the scan within one
@@ -53,13 +58,14 @@ uint8_t PathStep(const game::World& world, int actor_col, int actor_row, int pla
   bool done = false;
   while (!done) {
     ++pass;
-    for (int i = 0; i < kSide; ++i) {
-      for (int j = 0; j < kSide; ++j) {
+    for (int i = 1; i <= kSide; ++i) {
+      for (int j = 1; j <= kSide; ++j) {
+        const uint8_t v = win[i][j];
         if (i == ti && j == tj) {
           spread(i, j, 2);
-        } else if (win[i][j] >= 2) {
-          spread(i, j, static_cast<uint8_t>(win[i][j] + 1));
-          if (i == 6 && j == 6) done = true;
+        } else if (v >= 2) {
+          spread(i, j, static_cast<uint8_t>(v + 1));
+          if (i == 7 && j == 7) done = true;
         } else if (pass >= 12) {
           done = true;
         }
@@ -67,11 +73,11 @@ uint8_t PathStep(const game::World& world, int actor_col, int actor_row, int pla
     }
   }
 
-  const uint8_t c = win[6][6];
-  if (win[5][6] > 1 && win[5][6] < c) return kStepLeft;
-  if (win[7][6] > 1 && win[7][6] < c) return kStepRight;
-  if (win[6][5] > 1 && win[6][5] < c) return kStepUp;
-  if (win[6][7] > 1 && win[6][7] < c) return kStepDown;
+  const uint8_t c = win[7][7];
+  if (win[6][7] > 1 && win[6][7] < c) return kStepLeft;
+  if (win[8][7] > 1 && win[8][7] < c) return kStepRight;
+  if (win[7][6] > 1 && win[7][6] < c) return kStepUp;
+  if (win[7][8] > 1 && win[7][8] < c) return kStepDown;
   return kStepNone;
 }
 

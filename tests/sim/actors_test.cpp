@@ -68,7 +68,7 @@ TEST_F(ActorsTest, StillAttackersHitFromTwoHundredPixelsAndNeverMove) {
 }
 
 TEST_F(ActorsTest, EqualDistanceTieGoesByActorIndex) {
-  StartLevel(OpenLevel(), 1, 1, 2);  // Pointmatch keeps actors
+  StartLevel(OpenLevel(), 1, 1, 2);                 // Pointmatch keeps actors
   for (int i = 0; i < 6; ++i) AddActor(3, 60, 60);  // far from both players
   Place(0, Centre(20) - 100, Centre(20));
   Place(1, Centre(20) + 100, Centre(20));

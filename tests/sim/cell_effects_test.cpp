@@ -48,8 +48,7 @@ TEST_F(CellEffectsTest, PickupsGiveTheirGainPointsAndMessage) {
        [](const game::PlayerState& p) { EXPECT_EQ(p.weapons[3].owned, 1); }},
       {26, 500, "Nowa bron: Minigun...", nothing,
        [](const game::PlayerState& p) { EXPECT_EQ(p.weapons[4].owned, 1); }},
-      {3, 30, "Nowa bron: Desert Eagle...",
-       [](game::PlayerState& p) { p.weapons[1].owned = 0; },
+      {3, 30, "Nowa bron: Desert Eagle...", [](game::PlayerState& p) { p.weapons[1].owned = 0; },
        [](const game::PlayerState& p) { EXPECT_EQ(p.weapons[1].owned, 1); }},
       {21, 100, "Aktualizacja uzbrojenia...", nothing,
        [](const game::PlayerState& p) {

@@ -64,7 +64,7 @@ TEST_F(MovementTest, FirstMatchingRuleWins) {
 }
 
 TEST_F(MovementTest, BlockedDiagonalSlidesAlongTheWall) {
-  Cell(9, 10).object = 1;  // wall to the left
+  Cell(9, 10).object = 1;                 // wall to the left
   Place(0, Centre(10) - 12, Centre(10));  // left probe inside the wall column
   Hold(0, Action::kUp);
   Hold(0, Action::kLeft);

@@ -61,9 +61,8 @@ TEST_F(SightTest, PathStepOnOpenFloor) {
       {29, 30, kStepNone},   // side by side: c is 2, no smaller neighbour
       {28, 30, kStepLeft},   // two to the left
       {32, 30, kStepRight},  // two to the right
-      {30, 27, kStepUp},
-      {30, 33, kStepDown},
-      {29, 29, kStepLeft},   // diagonal: the column test comes first
+      {30, 27, kStepUp},    {30, 33, kStepDown},
+      {29, 29, kStepLeft},  // diagonal: the column test comes first
       {31, 31, kStepRight},
   };
   for (const Case& c : cases) {

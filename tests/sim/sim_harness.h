@@ -61,7 +61,9 @@ class RecordingHost final : public Host {
   std::vector<std::pair<int, game::SetupStatus>> setups;
 };
 
-constexpr float Centre(int cell) { return static_cast<float>(cell * game::kCellSize + 25); }
+constexpr float Centre(int cell) {
+  return static_cast<float>(cell * game::kCellSize + 25);
+}
 
 class SimTest : public ::testing::Test {
  protected:

@@ -110,10 +110,9 @@ TEST_F(WeaponsTest, WallsHideTargets) {
 // Kills, scores and corpses.
 
 TEST_F(WeaponsTest, KillPointsFollowTheKindTable) {
-  const int expected[40] = {0,   0,   0,   27,  48,  75,  108, 147, 192, 243,
-                            300, 363, 432, 507, 588, 675, 768, 867, 18,  32,
-                            50,  72,  98,  128, 162, 200, 242, 288, 338, 392,
-                            450, 512, 578, 648, 722, 800, 882, 968, 1058, 1152};
+  const int expected[40] = {0,   0,   0,   27,  48,  75,  108, 147, 192, 243, 300,  363, 432, 507,
+                            588, 675, 768, 867, 18,  32,  50,  72,  98,  128, 162,  200, 242, 288,
+                            338, 392, 450, 512, 578, 648, 722, 800, 882, 968, 1058, 1152};
   for (int kind = 3; kind <= 39; ++kind) EXPECT_EQ(KillPoints(kind), expected[kind]) << kind;
 }
 

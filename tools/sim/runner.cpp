@@ -5,6 +5,7 @@
 
 #include "game/key_source.h"
 #include "game/sound_slots.h"
+#include "media/cp1250.h"
 #include "settings/live_options.h"
 #include "sim/tick.h"
 #include "tools/sim/state_json.h"
@@ -72,7 +73,10 @@ void ApplyOptions(const ScenarioOptions& o, settings::LiveOptions& live) {
   live.set_show_fps(o.show_fps);
   live.set_level_source(o.campaign ? settings::LevelSource::kCampaign
                                    : settings::LevelSource::kCustom);
-  live.set_level_list(o.level_list);
+  // The game holds its texts as Windows-1250, as the options window's list would.
+  std::vector<std::string> list;
+  for (const std::string& entry : o.level_list) list.push_back(media::Utf8ToCp1250(entry));
+  live.set_level_list(std::move(list));
   live.set_selected(o.selected);
 }
 
