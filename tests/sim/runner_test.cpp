@@ -201,6 +201,25 @@ TEST_F(RunnerTest, TextsAreWrittenAsUtf8) {
             "Nie mozna wczytac poziomu: \\data\\levels\\campaign\\Pa\u0142ac\\1.dmp");
 }
 
+TEST_F(RunnerTest, OverlappingInputWindowsHoldTheUnionOfTheirKeys) {
+  test::LevelBuilder level;
+  level.Entity(10, 10, 1);
+  level.Write(dir.File("data/levels/campaign/0.dmp"));
+  // Play starts in tick 112. Windows out of order and overlapping; an empty
+  // window holds nothing.
+  const json out = RunOk(json::parse(R"({
+    "world": {"transition": 448},
+    "input": [{"from": 130, "to": 135, "keys": ["p1.down"]},
+              {"from": 117, "to": 127, "keys": ["p1.right"]},
+              {"from": 112, "to": 122, "keys": ["key:205"]},
+              {"from": 140, "to": 140, "keys": ["p1.up"]}],
+    "ticks": 150
+  })"));
+  const json& p = out["final"]["players"][0];
+  EXPECT_EQ(p["x"], 525 + 3 * 15);  // right in ticks 112..126
+  EXPECT_EQ(p["y"], 525 + 3 * 5);   // down in ticks 130..134
+}
+
 TEST_F(RunnerTest, SeedMakesRunsRepeatable) {
   const json scenario = json::parse(R"({"seed": 99, "world": {"transition": 448}, "ticks": 2})");
   EXPECT_EQ(RunOk(scenario)["final"]["respawn_timer"], RunOk(scenario)["final"]["respawn_timer"]);
@@ -231,6 +250,8 @@ TEST_F(RunnerTest, BadScenariosExitWithCodeTwoAndOneLine) {
       "{" + good + R"(, "report": {"cells": [[114, 0]]}})",
       "{" + good + R"(, "report": {"every": -2}})",
       "{" + good + R"(, "options_open_ticks": true})",
+      R"({"program_dir": "x", "ticks": 2147483648})",
+      R"({"program_dir": "x", "ticks": 1000000, "report": {"every": 1}})",
   };
   for (const std::string& text : cases) {
     SCOPED_TRACE(text);

@@ -75,8 +75,11 @@ void BoolField(const json& obj, const std::string& key, const std::string& where
 constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 constexpr int64_t kUint32Max = std::numeric_limits<uint32_t>::max();
-// Far beyond any run anyone waits for, small enough for every tick counter.
-constexpr int64_t kTickMax = int64_t{1} << 40;
+// Tick numbers stay 32-bit (about 276 days of play at 90 ticks a second).
+constexpr int64_t kTickMax = kInt32Max;
+// Every reported state holds the whole actor table; more than this many would
+// be gigabytes of output.
+constexpr int64_t kMaxStates = 100000;
 constexpr uintmax_t kMaxScenarioBytes = 64u << 20;
 
 void ParseOptions(const json& obj, ScenarioOptions& o) {
@@ -246,6 +249,10 @@ Scenario ParseScenario(const json& doc) {
   if (doc.contains("input")) ParseInput(doc.at("input"), sc.settings, sc.input);
   IntegerField(doc, "options_open_ticks", "", 0, kTickMax, sc.options_open_ticks);
   if (doc.contains("report")) ParseReport(ObjectAt(doc, "report", ""), sc);
+  if (sc.report_every > 0 && sc.ticks / sc.report_every > kMaxStates) {
+    Fail("report.every",
+         "would report more than " + std::to_string(kMaxStates) + " states; report less often");
+  }
   return sc;
 }
 
