@@ -11,6 +11,7 @@
 #include <iterator>
 #include <vector>
 
+#include "settings/unprivileged.h"
 #include "support/temp_dir.h"
 
 namespace bv::settings {
@@ -70,13 +71,15 @@ TEST(LoadBlock, FailsOnWhatIsNotAReadableFile) {
 }
 
 TEST(LoadBlock, FailsOnAFileWithoutReadPermission) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
   test::TempDir dir;
+  ::chmod(dir.path().c_str(), 0755);
   const std::string path = dir.File("config.dat");
   WriteFile(path, Pattern(44, 3));
   ::chmod(path.c_str(), 0);
-  uint8_t buf[44] = {};
-  EXPECT_FALSE(LoadBlock(path, buf, sizeof buf));
+  EXPECT_TRUE(test::AsUnprivileged([&] {
+    uint8_t buf[44] = {};
+    return !LoadBlock(path, buf, sizeof buf);
+  }));
 }
 
 TEST(SaveBlock, WritesExactlyTheBytesAndLeavesNothingElse) {
@@ -117,16 +120,19 @@ TEST(SaveBlock, FailsWithoutHarmWhereItCannotWrite) {
 }
 
 TEST(SaveBlock, FailsInAFolderWithoutWritePermissionAndKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes every folder";
   test::TempDir dir;
   const std::string path = dir.File("config.dat");
   const std::vector<uint8_t> old = Pattern(44, 1);
   WriteFile(path, old);
+  ::chmod(path.c_str(), 0666);  // the file itself would be writable
   ::chmod(dir.path().c_str(), 0555);
-  const std::vector<uint8_t> bytes = Pattern(44, 2);
-  EXPECT_FALSE(SaveBlock(path, bytes.data(), bytes.size()));
+  EXPECT_TRUE(test::AsUnprivileged([&] {
+    const std::vector<uint8_t> bytes = Pattern(44, 2);
+    return !SaveBlock(path, bytes.data(), bytes.size());
+  }));
   ::chmod(dir.path().c_str(), 0755);
   EXPECT_EQ(ReadFile(path), old);
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"config.dat"});
 }
 
 // Simulated write failures: a full disk after a few bytes, and a process
