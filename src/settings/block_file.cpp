@@ -1,10 +1,10 @@
 #include "settings/block_file.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 
 namespace bv::settings {
 
@@ -40,7 +40,9 @@ bool WriteAll(int fd, const uint8_t* src, std::size_t count, detail::WriteFn wri
   return true;
 }
 
-ssize_t PosixWrite(int fd, const void* buf, std::size_t n) { return ::write(fd, buf, n); }
+ssize_t PosixWrite(int fd, const void* buf, std::size_t n) {
+  return ::write(fd, buf, n);
+}
 
 }  // namespace
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <sys/types.h>
 
 namespace bv::settings {
 
@@ -25,7 +25,8 @@ namespace detail {
 // The write call SaveBlock uses; tests swap it to simulate a full disk or a
 // process killed halfway through.
 using WriteFn = ssize_t (*)(int fd, const void* buf, std::size_t n);
-bool SaveBlockWith(const std::string& path, const uint8_t* src, std::size_t count, WriteFn write_fn);
+bool SaveBlockWith(const std::string& path, const uint8_t* src, std::size_t count,
+                   WriteFn write_fn);
 }  // namespace detail
 
 }  // namespace bv::settings

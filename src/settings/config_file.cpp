@@ -6,12 +6,16 @@
 
 namespace bv::settings {
 
+// clang-format off
 const char kConfigLoadErrorText[] =
     "Wyst\xB9pi\xB3 b\xB3\xB9" "d podczas \xB3" "adowania pliku konfiguracji !";
 const char kConfigSaveErrorText[] =
     "Wyst\xB9pi\xB3 b\xB3\xB9" "d podczas zapisywania pliku konfiguracji !";
+// clang-format on
 
-std::string ConfigPath(const std::string& program_dir) { return program_dir + "/config.dat"; }
+std::string ConfigPath(const std::string& program_dir) {
+  return program_dir + "/config.dat";
+}
 
 ConfigLoad LoadConfigFile(const std::string& program_dir) {
   ConfigLoad result;

@@ -8,7 +8,8 @@ namespace bv::settings {
 
 // The two settings errors, reported through the fatal report with code -1.
 extern const char kConfigLoadErrorText[];  // "Wystąpił błąd podczas ładowania pliku konfiguracji !"
-extern const char kConfigSaveErrorText[];  // "Wystąpił błąd podczas zapisywania pliku konfiguracji !"
+extern const char
+    kConfigSaveErrorText[];  // "Wystąpił błąd podczas zapisywania pliku konfiguracji !"
 constexpr int kConfigErrorCode = -1;
 
 // program_dir + "\config.dat" in the platform's spelling.

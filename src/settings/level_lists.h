@@ -19,4 +19,9 @@ std::vector<std::string> ListCustomLevels(const std::string& program_dir);
 
 bool LevelNameLess(const std::string& a, const std::string& b);
 
+// An entry as the window shows it, in UTF-8. Entries are file names, whose
+// bytes are the system's: UTF-8 normally, Windows-1250 in data copied from
+// the old platform.
+std::string LevelDisplayName(const std::string& name);
+
 }  // namespace bv::settings

@@ -13,6 +13,7 @@
 
 #include "media/cp1250.h"
 #include "media/sdl_error.h"
+#include "settings/level_lists.h"
 #include "settings/options_form.h"
 #include "settings/options_layout.h"
 #include "settings/options_texts.h"
@@ -43,9 +44,15 @@ const ImU32 kBevelLight = IM_COL32(255, 255, 255, 255);
 const ImU32 kFocusFill = IM_COL32(204, 232, 255, 255);
 const ImU32 kFocusLine = IM_COL32(0, 120, 215, 255);
 
-ImVec2 P(int x, int y) { return ImVec2(static_cast<float>(x), static_cast<float>(y)); }
-ImVec2 TopLeft(const L::Box& b) { return P(b.x, b.y); }
-ImVec2 Size(const L::Box& b) { return P(b.w, b.h); }
+ImVec2 P(int x, int y) {
+  return ImVec2(static_cast<float>(x), static_cast<float>(y));
+}
+ImVec2 TopLeft(const L::Box& b) {
+  return P(b.x, b.y);
+}
+ImVec2 Size(const L::Box& b) {
+  return P(b.w, b.h);
+}
 
 // Makes the dialog's ImGui context current for a scope, then restores
 // whatever was current before (the game may have its own).
@@ -62,20 +69,29 @@ class ContextScope {
 
 uint32_t EventWindowId(const SDL_Event& e) {
   switch (e.type) {
-    case SDL_WINDOWEVENT: return e.window.windowID;
+    case SDL_WINDOWEVENT:
+      return e.window.windowID;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: return e.key.windowID;
-    case SDL_TEXTEDITING: return e.edit.windowID;
-    case SDL_TEXTINPUT: return e.text.windowID;
-    case SDL_MOUSEMOTION: return e.motion.windowID;
+    case SDL_KEYUP:
+      return e.key.windowID;
+    case SDL_TEXTEDITING:
+      return e.edit.windowID;
+    case SDL_TEXTINPUT:
+      return e.text.windowID;
+    case SDL_MOUSEMOTION:
+      return e.motion.windowID;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: return e.button.windowID;
-    case SDL_MOUSEWHEEL: return e.wheel.windowID;
+    case SDL_MOUSEBUTTONUP:
+      return e.button.windowID;
+    case SDL_MOUSEWHEEL:
+      return e.wheel.windowID;
     case SDL_DROPFILE:
     case SDL_DROPTEXT:
     case SDL_DROPBEGIN:
-    case SDL_DROPCOMPLETE: return e.drop.windowID;
-    default: return 0;
+    case SDL_DROPCOMPLETE:
+      return e.drop.windowID;
+    default:
+      return 0;
   }
 }
 
@@ -92,23 +108,11 @@ bool IsInput(const SDL_Event& e) {
     case SDL_DROPFILE:
     case SDL_DROPTEXT:
     case SDL_DROPBEGIN:
-    case SDL_DROPCOMPLETE: return true;
-    default: return false;
+    case SDL_DROPCOMPLETE:
+      return true;
+    default:
+      return false;
   }
-}
-
-bool IsUtf8(const std::string& s) {
-  for (size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const size_t extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2
-                       : (c & 0xF8) == 0xF0 ? 3 : 4;
-    if (extra == 4 || i + extra >= s.size()) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += extra + 1;
-  }
-  return true;
 }
 
 void ApplyTheme(ImGuiStyle& s) {
@@ -328,8 +332,8 @@ bool OptionsDialog::HandleEvent(const SDL_Event& event) {
       return true;
     }
     // A focused key edit takes every key, and the toolkit sees none of them.
-    if (form_.focused_key() != kNoKeyEdit && (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP ||
-                                              event.type == SDL_TEXTINPUT)) {
+    if (form_.focused_key() != kNoKeyEdit &&
+        (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT)) {
       if (event.type == SDL_KEYDOWN) form_.KeyDownInKeyEdit();
       return true;
     }
@@ -632,10 +636,7 @@ void OptionsDialog::Impl::DrawLevel() {
 
   const std::vector<std::string>& list = form.level_list();
   level_names.resize(list.size());
-  for (size_t i = 0; i < list.size(); ++i) {
-    // File names are the system's bytes: UTF-8 on Linux, Windows-1250 from old data.
-    level_names[i] = IsUtf8(list[i]) ? list[i] : media::Cp1250ToUtf8(list[i]);
-  }
+  for (size_t i = 0; i < list.size(); ++i) level_names[i] = LevelDisplayName(list[i]);
   ImGui::SetCursorScreenPos(TopLeft(L::kLevelList));
   ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(2, 2));
   ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(0, 0));
@@ -778,15 +779,17 @@ void OptionsDialog::Impl::DrawColorDialog() {
                                  ImGuiWindowFlags_NoSavedSettings)) {
     ImGui::SetNextItemWidth(220);
     ImGui::ColorPicker3("##picker", color_edit,
-                        ImGuiColorEditFlags_NoSidePreview | ImGuiColorEditFlags_NoOptions |
-                            ImGuiColorEditFlags_NoTooltip | ImGuiColorEditFlags_PickerHueBar |
-                            ImGuiColorEditFlags_DisplayRGB | ImGuiColorEditFlags_InputRGB);
+                        ImGuiColorEditFlags_NoSidePreview | ImGuiColorEditFlags_NoSmallPreview |
+                            ImGuiColorEditFlags_NoOptions | ImGuiColorEditFlags_NoTooltip |
+                            ImGuiColorEditFlags_PickerHueBar | ImGuiColorEditFlags_DisplayRGB |
+                            ImGuiColorEditFlags_InputRGB);
     // Old and new colour side by side.
     const ImVec2 at = ImGui::GetCursorScreenPos();
     ImDrawList* dl = ImGui::GetWindowDrawList();
     const float half = 110.0f;
-    dl->AddRectFilled(at, ImVec2(at.x + half, at.y + 22), ImGui::GetColorU32(ImVec4(
-                          color_original[0], color_original[1], color_original[2], 1)));
+    dl->AddRectFilled(
+        at, ImVec2(at.x + half, at.y + 22),
+        ImGui::GetColorU32(ImVec4(color_original[0], color_original[1], color_original[2], 1)));
     dl->AddRectFilled(ImVec2(at.x + half, at.y), ImVec2(at.x + 2 * half, at.y + 22),
                       ImGui::GetColorU32(ImVec4(color_edit[0], color_edit[1], color_edit[2], 1)));
     dl->AddRect(at, ImVec2(at.x + 2 * half, at.y + 22), kBevelDark);
@@ -795,7 +798,8 @@ void OptionsDialog::Impl::DrawColorDialog() {
     const float button_w = 75.0f;
     ImGui::SetCursorPosX(ImGui::GetCursorPosX() + 2 * half - 2 * button_w - 6);
     if (ImGui::Button(U(text::kColorDialogOk), ImVec2(button_w, 23))) {
-      if (color_target >= 0) form.set_color(static_cast<settings::Swatch>(color_target), PackColor(color_edit));
+      if (color_target >= 0)
+        form.set_color(static_cast<settings::Swatch>(color_target), PackColor(color_edit));
       color_target = -1;
       ImGui::CloseCurrentPopup();
     }

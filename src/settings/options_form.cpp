@@ -21,7 +21,9 @@ constexpr std::array<int, kConfigKeysPerPlayer> kWorldActionOfEdit{0, 1, 2, 3, 5
 OptionsForm::OptionsForm(game::World& world, LiveOptions& live, std::string program_dir)
     : world_(world), live_(live), program_dir_(std::move(program_dir)) {}
 
-OptionsForm::~OptionsForm() { live_.set_open_options_handler(nullptr); }
+OptionsForm::~OptionsForm() {
+  live_.set_open_options_handler(nullptr);
+}
 
 bool OptionsForm::Create() {
   bool loaded = true;
@@ -120,10 +122,18 @@ void OptionsForm::set_map_trans_bar(int position) {
   map_trans_bar_ = std::clamp(position, kTransMin, kTransMax);
 }
 
-std::string OptionsForm::hud_trans_lab() const { return PercentLabel(hud_trans_bar_); }
-std::string OptionsForm::map_trans_lab() const { return PercentLabel(map_trans_bar_); }
-std::string OptionsForm::frag_lab() const { return FragLabel(live_.frag_limit()); }
-std::string OptionsForm::point_lab() const { return PointLabel(live_.point_limit()); }
+std::string OptionsForm::hud_trans_lab() const {
+  return PercentLabel(hud_trans_bar_);
+}
+std::string OptionsForm::map_trans_lab() const {
+  return PercentLabel(map_trans_bar_);
+}
+std::string OptionsForm::frag_lab() const {
+  return FragLabel(live_.frag_limit());
+}
+std::string OptionsForm::point_lab() const {
+  return PointLabel(live_.point_limit());
+}
 
 void OptionsForm::ClickCampaign() {
   live_.set_level_source(LevelSource::kCampaign);

@@ -11,8 +11,12 @@ std::string PercentLabel(int position) {
   return std::to_string(percent) + text::kPercentSuffix;
 }
 
-std::string FragLabel(int frags) { return std::to_string(frags) + text::kFragSuffix; }
+std::string FragLabel(int frags) {
+  return std::to_string(frags) + text::kFragSuffix;
+}
 
-std::string PointLabel(int points) { return std::to_string(points) + text::kPointSuffix; }
+std::string PointLabel(int points) {
+  return std::to_string(points) + text::kPointSuffix;
+}
 
 }  // namespace bv::settings

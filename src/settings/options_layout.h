@@ -72,7 +72,11 @@ inline constexpr Box kReitemScale = kMultiplayer.At(7, 240, 170, 13);
 inline constexpr Box kKeyPages = kControls.At(8, 16, 169, 121);
 inline constexpr int kTabHeight = 20;
 inline constexpr Box kPageClient = kKeyPages.At(4, kTabHeight + 4, 161, 121 - kTabHeight - 6);
-constexpr Box KeyRowLabel(int row) { return kPageClient.At(0, 1 + 16 * row, 110, 13); }
-constexpr Box KeyEdit(int row) { return kPageClient.At(112, 16 * row, 49, 14); }
+constexpr Box KeyRowLabel(int row) {
+  return kPageClient.At(0, 1 + 16 * row, 110, 13);
+}
+constexpr Box KeyEdit(int row) {
+  return kPageClient.At(112, 16 * row, 49, 14);
+}
 
 }  // namespace bv::settings::layout

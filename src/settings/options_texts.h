@@ -6,6 +6,8 @@
 
 namespace bv::settings::text {
 
+// clang-format off
+
 inline constexpr const char* kCaption = "Brimvale - opcje gry";
 
 inline constexpr const char* kGroupGraphics = "Grafika / wygl\xB9" "d";
@@ -59,5 +61,7 @@ inline constexpr const char* kStatusVersion = "1.2.0";
 inline constexpr const char* kColorDialogTitle = "Kolor";
 inline constexpr const char* kColorDialogOk = "OK";
 inline constexpr const char* kColorDialogCancel = "Anuluj";
+
+// clang-format on
 
 }  // namespace bv::settings::text

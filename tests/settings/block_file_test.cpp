@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<uint8_t> ReadFile(const std::string& path) {
@@ -154,7 +155,9 @@ ssize_t WriteHalfThenDie(int fd, const void* buf, std::size_t n) {
   return -1;
 }
 
-ssize_t WriteOneByte(int fd, const void* buf, std::size_t n) { return ::write(fd, buf, n ? 1 : 0); }
+ssize_t WriteOneByte(int fd, const void* buf, std::size_t n) {
+  return ::write(fd, buf, n ? 1 : 0);
+}
 
 TEST(SaveBlock, AFullDiskLeavesTheOldFileAndNoTemporary) {
   test::TempDir dir;

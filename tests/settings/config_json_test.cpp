@@ -7,18 +7,18 @@ namespace {
 
 TEST(ConfigJson, NamedFieldsInFileOrderWithStoredValues) {
   ConfigBytes bytes = EncodeConfig(ConfigRecord{});
-  bytes[27] = 7;   // a boolean byte shows as stored
+  bytes[27] = 7;     // a boolean byte shows as stored
   bytes[19] = 0x5A;  // so does a reserved byte
   const nlohmann::ordered_json j = ConfigToJson(bytes);
 
   std::vector<std::string> names;
   for (auto it = j.begin(); it != j.end(); ++it) names.push_back(it.key());
   const std::vector<std::string> expected{
-      "hud_trans", "map_trans", "p1_color",  "p2_color",      "en_color", "dif_level",
+      "hud_trans",  "map_trans",  "p1_color",    "p2_color",      "en_color",  "dif_level",
       "multi_tryb", "frag_limit", "point_limit", "reitem_period", "arenamode", "anti",
-      "dirt",      "showfps",   "c1_up",     "c1_down",       "c1_left",  "c1_right",
-      "c1_ch",     "c1_atack",  "c2_up",     "c2_down",       "c2_left",  "c2_right",
-      "c2_ch",     "c2_atack",  "reserved"};
+      "dirt",       "showfps",    "c1_up",       "c1_down",       "c1_left",   "c1_right",
+      "c1_ch",      "c1_atack",   "c2_up",       "c2_down",       "c2_left",   "c2_right",
+      "c2_ch",      "c2_atack",   "reserved"};
   EXPECT_EQ(names, expected);
 
   EXPECT_EQ(j["hud_trans"], 102);

@@ -6,10 +6,10 @@ namespace bv::settings {
 namespace {
 
 TEST(ConfigRecord, DefaultsEncodeToTheFileOfAFreshStart) {
-  const ConfigBytes expected{102, 153, 0, 0,  0x00, 0x80, 0xFF, 0x00, 0x00, 0xFF, 0x00,
-                             0x00, 0xFF, 0x00, 0x00, 0x00, 3, 0, 10, 0, 0x88, 0x13,
-                             0x00, 0x00, 0x58, 0x02, 1,  0, 0, 0,  200, 208, 203,
-                             205, 82, 28, 17, 31, 30, 32, 16, 47, 0, 0};
+  const ConfigBytes expected{102,  153,  0,    0,    0x00, 0x80, 0xFF, 0x00, 0x00, 0xFF, 0x00,
+                             0x00, 0xFF, 0x00, 0x00, 0x00, 3,    0,    10,   0,    0x88, 0x13,
+                             0x00, 0x00, 0x58, 0x02, 1,    0,    0,    0,    200,  208,  203,
+                             205,  82,   28,   17,   31,   30,   32,   16,   47,   0,    0};
   EXPECT_EQ(EncodeConfig(ConfigRecord{}), expected);
 }
 
@@ -27,10 +27,10 @@ TEST(ConfigRecord, FieldsSitAtTheirOffsetsLittleEndian) {
   r.reitem_period = 0xABCD;
   r.keys = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
   const ConfigBytes b = EncodeConfig(r);
-  const ConfigBytes expected{0x11, 0x22, 0, 0, 0x04, 0x03, 0x02, 0x01, 0x08, 0x07, 0x06,
-                             0x05, 0x0C, 0x0B, 0x0A, 0x09, 0x33, 0x44, 0x55, 0, 0xFE, 0xFF,
-                             0xFF, 0xFF, 0xCD, 0xAB, 1, 0, 0, 0, 1, 2, 3,
-                             4,    5,    6, 7, 8, 9, 10, 11, 12, 0, 0};
+  const ConfigBytes expected{0x11, 0x22, 0,    0,    0x04, 0x03, 0x02, 0x01, 0x08, 0x07, 0x06,
+                             0x05, 0x0C, 0x0B, 0x0A, 0x09, 0x33, 0x44, 0x55, 0,    0xFE, 0xFF,
+                             0xFF, 0xFF, 0xCD, 0xAB, 1,    0,    0,    0,    1,    2,    3,
+                             4,    5,    6,    7,    8,    9,    10,   11,   12,   0,    0};
   EXPECT_EQ(b, expected);
   const ConfigRecord back = DecodeConfig(b);
   EXPECT_EQ(back.point_limit, -2);

@@ -12,7 +12,9 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-void Touch(const std::string& path) { std::ofstream(path) << "x"; }
+void Touch(const std::string& path) {
+  std::ofstream(path) << "x";
+}
 
 TEST(LevelLists, MissingFoldersGiveEmptyLists) {
   test::TempDir dir;
@@ -45,8 +47,8 @@ TEST(LevelLists, CampaignFoldersReachedThroughALinkCount) {
 
 TEST(LevelLists, CustomLevelsLoseTheirExtension) {
   test::TempDir dir;
-  for (const char* f : {"zoo.dmp", "arena.dmp", "Big map.dmp", "readme.txt", "old.dmp.bak",
-                        "upper.DMP", ".dmp"}) {
+  for (const char* f :
+       {"zoo.dmp", "arena.dmp", "Big map.dmp", "readme.txt", "old.dmp.bak", "upper.DMP", ".dmp"}) {
     Touch(dir.File(std::string("data/levels/custom/") + f));
   }
   // A folder whose name matches the pattern is listed too.
@@ -54,14 +56,29 @@ TEST(LevelLists, CustomLevelsLoseTheirExtension) {
   EXPECT_EQ(ListCustomLevels(dir.path()), (Names{"", "arena", "Big map", "folder", "zoo"}));
 }
 
+TEST(LevelLists, DisplayNames) {
+  struct Case {
+    std::string name;
+    std::string shown;
+  } cases[] = {
+      {"arena", "arena"},
+      {"\xC5\x82\xC4\x85ka", "\xC5\x82\xC4\x85ka"},  // "łąka" in UTF-8 stays
+      {"\xB3\xB9ka", "\xC5\x82\xC4\x85ka"},          // "łąka" in Windows-1250 is converted
+      {"a\xC5", "a\xC4\xB9"},                        // a cut-off sequence is not UTF-8
+      {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},      // four-byte UTF-8
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LevelDisplayName(c.name), c.shown) << c.name;
+}
+
 TEST(LevelLists, NameOrder) {
   struct Case {
     const char* a;
     const char* b;
     bool less;
-  } cases[] = {{"a", "b", true},   {"B", "a", false}, {"a", "B", true},  {"A", "a", true},
-               {"a", "A", false},  {"a", "a", false}, {"a", "ab", true}, {"ab", "a", false},
-               {"10", "2", true}};
+  } cases[] = {{"a", "b", true},  {"B", "a", false},  {"a", "B", true},
+               {"A", "a", true},  {"a", "A", false},  {"a", "a", false},
+               {"a", "ab", true}, {"ab", "a", false}, {"10", "2", true}};
   for (const Case& c : cases) EXPECT_EQ(LevelNameLess(c.a, c.b), c.less) << c.a << " " << c.b;
 }
 

@@ -87,14 +87,14 @@ TEST_F(OptionsFormTest, SaveAfterAStartWithoutAFile) {
   Create();
   ASSERT_TRUE(form->SaveSettings());
   const std::string expected{
-      "\x66\x99\x00\x00"   // 102, 153, reserved
-      "\x00\x80\xFF\x00"   // 16744448
-      "\x00\xFF\x00\x00"   // 65280
-      "\xFF\x00\x00\x00"   // 255
-      "\x03\x00\x0A\x00"   // difficulty 3, mode 0, frags 10, reserved
-      "\x88\x13\x00\x00"   // 5000
-      "\x58\x02"           // 600
-      "\x01\x00\x00\x00"   // respawn on, antialias, dithering, fps off
+      "\x66\x99\x00\x00"          // 102, 153, reserved
+      "\x00\x80\xFF\x00"          // 16744448
+      "\x00\xFF\x00\x00"          // 65280
+      "\xFF\x00\x00\x00"          // 255
+      "\x03\x00\x0A\x00"          // difficulty 3, mode 0, frags 10, reserved
+      "\x88\x13\x00\x00"          // 5000
+      "\x58\x02"                  // 600
+      "\x01\x00\x00\x00"          // respawn on, antialias, dithering, fps off
       "\xC8\xD0\xCB\xCD\x52\x1C"  // 200 208 203 205 82 28
       "\x11\x1F\x1E\x20\x10\x2F"  // 17 31 30 32 16 47
       "\x00\x00",
@@ -261,8 +261,8 @@ TEST_F(OptionsFormTest, StoredModeAppliesTheModeRulesAtStart) {
     EXPECT_EQ(f.level_choice_enabled(), c.enabled) << int(c.stored);
     EXPECT_EQ(f.difficulty_enabled(), c.enabled) << int(c.stored);
     EXPECT_EQ(f.level_source(), c.source) << int(c.stored);
-    EXPECT_EQ(f.level_list(), std::vector<std::string>{
-                                  c.source == LevelSource::kCampaign ? "one" : "arena"});
+    EXPECT_EQ(f.level_list(),
+              std::vector<std::string>{c.source == LevelSource::kCampaign ? "one" : "arena"});
     EXPECT_EQ(f.selected_level(), 0);
     ASSERT_TRUE(f.SaveSettings());
     EXPECT_EQ(ReadConfig()[17], c.mode);
@@ -271,7 +271,8 @@ TEST_F(OptionsFormTest, StoredModeAppliesTheModeRulesAtStart) {
 
 TEST_F(OptionsFormTest, ModeRulesOnChange) {
   dir.MakeDir("data/levels/campaign/one");
-  for (const char* n : {"a.dmp", "b.dmp"}) std::ofstream(dir.File(std::string("data/levels/custom/") + n)) << "x";
+  for (const char* n : {"a.dmp", "b.dmp"})
+    std::ofstream(dir.File(std::string("data/levels/custom/") + n)) << "x";
   OptionsForm& f = Create();
   EXPECT_EQ(f.level_list(), (std::vector<std::string>{"one"}));
 
@@ -487,7 +488,8 @@ TEST_F(OptionsFormTest, AFileWithoutReadPermissionIsReported) {
   WriteConfig(EncodeConfig(ConfigRecord{}));
   ::chmod(dir.File("config.dat").c_str(), 0);
   ::chmod(dir.path().c_str(), 0755);
-  EXPECT_TRUE(test::AsUnprivileged([&] { return !Create().visible() && !created && reports.size() == 1; }));
+  EXPECT_TRUE(
+      test::AsUnprivileged([&] { return !Create().visible() && !created && reports.size() == 1; }));
 }
 
 TEST_F(OptionsFormTest, DestroyingTheWindowUnhooksTheOpenRequest) {

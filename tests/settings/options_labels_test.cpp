@@ -17,8 +17,8 @@ TEST(OptionsLabels, Percentages) {
   struct {
     int position;
     const char* text;
-  } cases[] = {{25, "10 %"}, {102, "40 %"}, {153, "60 %"}, {230, "90 %"},
-               {0, "0 %"},   {255, "100 %"}, {26, "10 %"}, {27, "11 %"}};
+  } cases[] = {{25, "10 %"}, {102, "40 %"},  {153, "60 %"}, {230, "90 %"},
+               {0, "0 %"},   {255, "100 %"}, {26, "10 %"},  {27, "11 %"}};
   for (auto c : cases) EXPECT_EQ(PercentLabel(c.position), c.text) << c.position;
   for (int p = 0; p <= 255; ++p) {
     const double exact = p / 2.55;

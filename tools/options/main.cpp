@@ -20,11 +20,11 @@
 
 #include "game/world.h"
 #include "media/cp1250.h"
+#include "sdl_key_table.h"
 #include "settings/live_options.h"
 #include "settings/options_dialog.h"
 #include "settings/options_form.h"
 #include "settings/options_layout.h"
-#include "sdl_key_table.h"
 
 namespace {
 
@@ -89,10 +89,11 @@ std::string ProgramDir() {
 }
 
 void PrintMirror(const bv::game::World& w, bool anti, bool dirt) {
-  std::printf("mirror hud_alpha=%d minimap_alpha=%d p1_color=%u p2_color=%u enemy_color=%u "
-              "game_mode=%d anti=%d dirt=%d key_codes=",
-              w.hud_alpha, w.minimap_alpha, w.players[0].color, w.players[1].color,
-              w.enemy_color, w.game_mode, anti, dirt);
+  std::printf(
+      "mirror hud_alpha=%d minimap_alpha=%d p1_color=%u p2_color=%u enemy_color=%u "
+      "game_mode=%d anti=%d dirt=%d key_codes=",
+      w.hud_alpha, w.minimap_alpha, w.players[0].color, w.players[1].color, w.enemy_color,
+      w.game_mode, anti, dirt);
   for (size_t i = 0; i < w.key_codes.size(); ++i) {
     std::printf("%s%d", i ? "," : "", w.key_codes[i]);
   }
@@ -100,14 +101,15 @@ void PrintMirror(const bv::game::World& w, bool anti, bool dirt) {
 }
 
 void PrintState(const OptionsForm& f, const bv::game::World& w) {
-  std::printf("state visible=%d hud_alpha=%d hud_trans_bar=%d map_trans_bar=%d anti=%d dirt=%d showfps=%d "
-              "dif_level=%d multi_tryb=%d frag_bar=%d point_bar=%d arenamode=%d reitem_bar=%d "
-              "level_source=%s selected=%d focused_key=%d keys=",
-              f.visible(), w.hud_alpha, f.hud_trans_bar(), f.map_trans_bar(), f.anti(), f.dirt(),
-              f.showfps(), f.dif_level(), f.multi_tryb(), f.frag_bar(), f.point_bar(),
-              f.arenamode(), f.reitem_bar(),
-              f.level_source() == bv::settings::LevelSource::kCampaign ? "campaign" : "custom",
-              f.selected_level(), f.focused_key());
+  std::printf(
+      "state visible=%d hud_alpha=%d hud_trans_bar=%d map_trans_bar=%d anti=%d dirt=%d showfps=%d "
+      "dif_level=%d multi_tryb=%d frag_bar=%d point_bar=%d arenamode=%d reitem_bar=%d "
+      "level_source=%s selected=%d focused_key=%d keys=",
+      f.visible(), w.hud_alpha, f.hud_trans_bar(), f.map_trans_bar(), f.anti(), f.dirt(),
+      f.showfps(), f.dif_level(), f.multi_tryb(), f.frag_bar(), f.point_bar(), f.arenamode(),
+      f.reitem_bar(),
+      f.level_source() == bv::settings::LevelSource::kCampaign ? "campaign" : "custom",
+      f.selected_level(), f.focused_key());
   for (int k = 0; k < bv::settings::kKeyEditCount; ++k) {
     std::printf("%s%d", k ? "," : "", f.key(k));
   }
@@ -147,8 +149,8 @@ void DrawMain(SDL_Renderer* r, const bv::game::World& w) {
 int Run(const Args& args) {
   const std::string dir = args.dir.empty() ? ProgramDir() : args.dir;
 
-  SDL_Window* main_window = SDL_CreateWindow("Brimvale", SDL_WINDOWPOS_CENTERED,
-                                             SDL_WINDOWPOS_CENTERED, 640, 480, 0);
+  SDL_Window* main_window =
+      SDL_CreateWindow("Brimvale", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480, 0);
   SDL_Renderer* main_renderer =
       main_window != nullptr ? SDL_CreateRenderer(main_window, -1, 0) : nullptr;
   if (main_renderer == nullptr) {
