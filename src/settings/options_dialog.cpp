@@ -205,6 +205,7 @@ struct OptionsDialog::Impl {
   ImGuiContext* ctx = nullptr;
   bool platform_up = false;
   bool renderer_up = false;
+  bool ready = false;  // Create finished: events and frames may be handled
   bool shown = false;
   bool just_shown = false;
   bool mouse_was_down = false;
@@ -278,7 +279,10 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
     if (error != nullptr) *error = std::string(what) + ": " + media::SdlErrorText();
     return false;
   };
-  if (window_ != nullptr) return fail("the options window exists already");
+  if (window_ != nullptr) {
+    if (error != nullptr) *error = "the options window exists already";
+    return false;
+  }
   Impl& d = *impl_;
   d.main = main_window;
   window_ = SDL_CreateWindow(text::kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -318,11 +322,12 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
     io.Fonts->AddFontDefault(&config);
   }
   ApplyTheme(ImGui::GetStyle());
+  d.ready = true;
   return true;
 }
 
 bool OptionsDialog::HandleEvent(const SDL_Event& event) {
-  if (window_ == nullptr) return false;
+  if (!impl_->ready) return false;
   Impl& d = *impl_;
   const uint32_t id = EventWindowId(event);
   if (id != 0 && id == SDL_GetWindowID(window_)) {
@@ -331,9 +336,10 @@ bool OptionsDialog::HandleEvent(const SDL_Event& event) {
       d.SyncVisibility();
       return true;
     }
-    // A focused key edit takes every key, and the toolkit sees none of them.
+    // A focused key edit takes every key press; the toolkit sees none of
+    // them (releases still reach it, so it never thinks a key stuck).
     if (form_.focused_key() != kNoKeyEdit &&
-        (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT)) {
+        (event.type == SDL_KEYDOWN || event.type == SDL_TEXTINPUT)) {
       if (event.type == SDL_KEYDOWN) form_.KeyDownInKeyEdit();
       return true;
     }
@@ -353,7 +359,7 @@ bool OptionsDialog::HandleEvent(const SDL_Event& event) {
 }
 
 void OptionsDialog::Pump() {
-  if (window_ == nullptr) return;
+  if (!impl_->ready) return;
   Impl& d = *impl_;
   d.SyncVisibility();
   if (!d.shown) return;

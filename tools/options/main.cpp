@@ -20,7 +20,7 @@
 
 #include "game/world.h"
 #include "media/cp1250.h"
-#include "sdl_key_table.h"
+#include "media/sdl_keyboard.h"
 #include "settings/live_options.h"
 #include "settings/options_dialog.h"
 #include "settings/options_form.h"
@@ -186,9 +186,11 @@ int Run(const Args& args) {
     std::fprintf(stderr, "brimvale-options: %s\n", error.c_str());
     return 1;
   }
-  // The options window's own keyboard reader, for key capture.
-  bv::tools::SdlKeyTable keys(dialog.window());
-  form.set_key_source(&keys);
+  // The options window's own keyboard reader, for key capture (its result is
+  // ignored: a reader that cannot start finds no key down).
+  std::unique_ptr<bv::media::InputReader> keys = bv::media::MakeSdlInputReader(dialog.window());
+  keys->Initialize();
+  form.set_key_source(keys.get());
 
   PrintLayout();
   form.Create();
@@ -255,6 +257,7 @@ int Run(const Args& args) {
       status = 1;
     }
   }
+  keys->Finalize();
   SDL_DestroyRenderer(main_renderer);
   SDL_DestroyWindow(main_window);
   return status;
