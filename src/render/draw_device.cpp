@@ -123,7 +123,7 @@ int32_t DrawDevice::Finish(SDL_Renderer* renderer) {
   counters_ = FrameCounters{};
   // Images that outlived an earlier renderer get their textures back.
   for (PatternImage* image : images_) {
-    if (image->loaded_ && image->CreateTextures() == kOk) image->Upload();
+    if (image->loaded() && image->CreateTextures() == kOk) image->Upload();
   }
   return kOk;
 }
@@ -445,7 +445,7 @@ int32_t DrawDevice::RestoreTextures() {
   const bool recreate = pending_reset_ == ResetKind::kDevice;
   bool ok = true;
   for (PatternImage* image : images_) {
-    if (!image->loaded_) continue;
+    if (!image->loaded()) continue;
     if (recreate) {
       image->DestroyTextures();
       if (image->CreateTextures() != kOk) {

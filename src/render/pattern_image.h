@@ -3,22 +3,26 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "media/bitmap.h"
+#include "media/pattern_pages.h"
 #include "render/pattern_coords.h"
+
+namespace bv::media {
+class RecordArchive;
+}
 
 namespace bv::render {
 
 class DrawDevice;
 
-// Texture pixel formats by their traditional numbers; 21 is 32-bit with alpha.
-constexpr int32_t kFormatA8R8G8B8 = 21;
-
-// True for the formats a pattern image accepts (21..27, 29, 30).
-bool FormatAccepted(int32_t format);
-
-// An image cut into equal patterns, packed into textures of one device. It
-// keeps its A8R8G8B8 pages so that lost textures can be made again.
+// An image cut into equal patterns (frames, tiles, glyphs), packed into
+// textures of one drawing device. It keeps its CPU-side pages, so textures
+// lost with the device are made again from them. Loads return 0 or a code
+// of media/error_codes.h; on a device that is not initialised they return -1
+// once the picture itself was found sound.
 class PatternImage {
  public:
   explicit PatternImage(DrawDevice& device);
@@ -26,23 +30,35 @@ class PatternImage {
   PatternImage(const PatternImage&) = delete;
   PatternImage& operator=(const PatternImage&) = delete;
 
-  // Pages already packed: layout.texture_count() pages of texture_width by
-  // texture_height pixels, each 0xAARRGGBB, top row first.
-  int32_t LoadFromPages(const PatternLayout& layout, std::vector<std::vector<uint32_t>> pages,
-                        int32_t format);
+  // A .bmp or .tga file (by its extension) cut into pw x ph patterns (0: the
+  // whole width or height) in textures of tw x th. A file that cannot be read
+  // raises media::ImageReadError, as the picture readers do.
+  int32_t LoadFromFile(const std::string& path, int32_t pw, int32_t ph, int32_t tw, int32_t th,
+                       int32_t format);
+  int32_t LoadFromFile(const std::string& path, int32_t pw, int32_t ph, int32_t tw, int32_t th,
+                       int32_t format, const media::BitmapFileReader& read);
+  // A picture already in memory, cut the same way (generated art, tests).
+  int32_t LoadFromBitmap(const media::Bitmap& picture, int32_t pw, int32_t ph, int32_t tw,
+                         int32_t th, int32_t format);
+  // A raw image record ("PIMG") of `size` bytes.
+  int32_t LoadFromMemory(const uint8_t* record, size_t size, int32_t format);
+  // The named record of an opened archive.
+  int32_t LoadFromArchive(const media::RecordArchive& archive, const std::string& name,
+                          int32_t format);
 
-  // Releases the textures; the image is not loaded afterwards. Always 0.
+  // Releases the textures and pages; the image is not loaded afterwards. Always 0.
   int32_t Release();
 
-  bool loaded() const { return loaded_; }
+  bool loaded() const { return pages_.loaded(); }
   const PatternLayout& layout() const { return layout_; }
   int32_t pattern_width() const { return layout_.pattern_width; }
   int32_t pattern_height() const { return layout_.pattern_height; }
   int32_t texture_width() const { return layout_.texture_width; }
   int32_t texture_height() const { return layout_.texture_height; }
   int32_t pattern_count() const { return layout_.pattern_count; }
-  int32_t format() const { return format_; }
-  int32_t texture_count() const { return static_cast<int32_t>(pages_.size()); }
+  int32_t format() const { return pages_.format(); }
+  int32_t texture_count() const { return pages_.texture_count(); }
+  const media::PatternPages& pages() const { return pages_; }
   DrawDevice* device() const { return device_; }
 
   // The device texture holding texture number i, nullptr when there is none.
@@ -51,6 +67,8 @@ class PatternImage {
  private:
   friend class DrawDevice;
 
+  // After the pages loaded with `code`: makes and fills the textures.
+  int32_t Finish(int32_t code);
   int32_t CreateTextures();
   int32_t Upload();
   void DestroyTextures();
@@ -60,10 +78,8 @@ class PatternImage {
   }
 
   DrawDevice* device_;
-  bool loaded_ = false;
+  media::PatternPages pages_;
   PatternLayout layout_;
-  int32_t format_ = kFormatA8R8G8B8;
-  std::vector<std::vector<uint32_t>> pages_;
   std::vector<SDL_Texture*> textures_;
 };
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "media/bitmap.h"
 #include "render/color.h"
 #include "render/draw_device.h"
 #include "render/pattern_image.h"
@@ -35,6 +36,21 @@ inline bool Near(Color got, int r, int g, int b, int tolerance = 2) {
   return std::abs(static_cast<int>(render::RedOf(got)) - r) <= tolerance &&
          std::abs(static_cast<int>(render::GreenOf(got)) - g) <= tolerance &&
          std::abs(static_cast<int>(render::BlueOf(got)) - b) <= tolerance;
+}
+
+// A picture of patterns of one colour each, side by side.
+inline media::Bitmap Strip(int pw, int ph, const std::vector<uint32_t>& pattern_argb) {
+  media::Bitmap b;
+  b.width = pw * static_cast<int>(pattern_argb.size());
+  b.height = ph;
+  b.has_alpha = true;
+  b.pixels.resize(static_cast<size_t>(b.width) * static_cast<size_t>(ph));
+  for (int y = 0; y < ph; ++y) {
+    for (int x = 0; x < b.width; ++x) {
+      b.pixels[static_cast<size_t>(y) * b.width + x] = pattern_argb[static_cast<size_t>(x / pw)];
+    }
+  }
+  return b;
 }
 
 // BV_RENDER_BACKEND=opengl runs the same checks on an OpenGL renderer of a
@@ -96,27 +112,13 @@ class DeviceTest : public ::testing::Test {
     return n;
   }
 
-  // An image of w by h patterns of one colour each (0xAARRGGBB list, pattern
-  // by pattern), packed into textures of tw by th.
+  // A picture of patterns of one colour each (0xAARRGGBB, one per
+  // pattern), laid side by side, loaded as pw x ph patterns into textures of
+  // tw x th.
   render::PatternImage& MakeImage(int pw, int ph, int tw, int th,
                                   const std::vector<uint32_t>& pattern_argb) {
-    render::PatternLayout layout{pw, ph, tw, th, static_cast<int32_t>(pattern_argb.size())};
-    std::vector<std::vector<uint32_t>> pages(
-        static_cast<size_t>(layout.texture_count()),
-        std::vector<uint32_t>(static_cast<size_t>(tw) * th, 0));
-    const int per = layout.per_texture();
-    for (int p = 0; p < layout.pattern_count; ++p) {
-      const int s = p % per;
-      const int x0 = (s % layout.per_row()) * pw;
-      const int y0 = (s / layout.per_row()) * ph;
-      auto& page = pages[static_cast<size_t>(p / per)];
-      for (int y = 0; y < ph; ++y) {
-        for (int x = 0; x < pw; ++x)
-          page[static_cast<size_t>(y0 + y) * tw + x0 + x] = pattern_argb[p];
-      }
-    }
     images_.push_back(std::make_unique<render::PatternImage>(device_));
-    EXPECT_EQ(images_.back()->LoadFromPages(layout, std::move(pages), 21), 0);
+    EXPECT_EQ(images_.back()->LoadFromBitmap(Strip(pw, ph, pattern_argb), pw, ph, tw, th, 21), 0);
     return *images_.back();
   }
 

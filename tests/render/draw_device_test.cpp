@@ -335,9 +335,7 @@ TEST(DrawDeviceStateTest, EveryOperationNeedsAnInitialisedDevice) {
       [&] { return d.DrawImage(image, 0, 0, 0, 0); },
       [&] { return d.DrawImageTinted(image, 0, 0, 0, 0, 0); },
       [&] { return d.Flush(); },
-      [&] {
-        return image.LoadFromPages(render::PatternLayout{1, 1, 1, 1, 1}, {{0u}}, 21);
-      },
+      [&] { return image.LoadFromBitmap(Strip(1, 1, {0u}), 0, 0, 1, 1, 21); },
   };
   for (const auto& call : calls) EXPECT_EQ(call(), media::kErrInvalidCall);
 }

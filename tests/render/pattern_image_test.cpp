@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "media/converter.h"
 #include "media/error_codes.h"
 #include "render/device_fixture.h"
 #include "render/pattern_coords.h"
@@ -125,10 +126,9 @@ TEST_F(PatternImageTest, PatternsAcrossSeveralTextures) {
 
 TEST_F(PatternImageTest, MirrorAndFlipExchangeTheTexels) {
   // One 2 by 2 pattern with four different texels.
-  render::PatternLayout layout{2, 2, 2, 2, 1};
-  std::vector<std::vector<uint32_t>> pages = {{0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu}};
+  media::Bitmap picture{2, 2, true, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu}};
   render::PatternImage image(device_);
-  ASSERT_EQ(image.LoadFromPages(layout, std::move(pages), 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(picture, 0, 0, 2, 2, 21), 0);
   const Color white[4] = {kOpaque, kOpaque, kOpaque, kOpaque};
   auto quad_at = [](int x) {
     return std::array<Point, 4>{Point{x, 0}, Point{x + 2, 0}, Point{x + 2, 2}, Point{x, 2}};
@@ -196,31 +196,54 @@ TEST_F(PatternImageTest, ARunOfOneTextureIsOneBatchAlternatingTexturesAreMany) {
   EXPECT_EQ(device_.counters().batches, 20);
 }
 
-TEST_F(PatternImageTest, LoadFailures) {
+TEST_F(PatternImageTest, LoadFailuresLeaveTheImageUnloaded) {
   render::PatternImage image(device_);
-  const render::PatternLayout ok{2, 2, 4, 4, 4};
-  auto page = [] { return std::vector<std::vector<uint32_t>>{std::vector<uint32_t>(16, 0)}; };
-  EXPECT_EQ(image.LoadFromPages(ok, page(), 28), media::kErrFormat);  // A8 is refused
-  EXPECT_EQ(image.LoadFromPages(ok, page(), 99), media::kErrFormat);
-  EXPECT_EQ(image.LoadFromPages(render::PatternLayout{8, 2, 4, 4, 1}, page(), 21),
-            media::kErrInvalidCall);  // pattern wider than the texture
-  EXPECT_EQ(image.LoadFromPages(ok, {}, 21), media::kErrInvalidCall);
-  EXPECT_EQ(image.LoadFromPages(ok, {std::vector<uint32_t>(15, 0)}, 21), media::kErrInvalidCall);
+  const media::Bitmap picture = Strip(2, 2, kFour);
+  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 28), media::kErrFormat);  // A8 is refused
+  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 99), media::kErrFormat);
+  EXPECT_EQ(image.LoadFromBitmap(picture, 8, 2, 4, 4, 21), media::kErrInvalidCall);
+  EXPECT_EQ(image.LoadFromBitmap(media::Bitmap{}, 0, 0, 4, 4, 21), media::kErrInvalidCall);
+  const uint8_t not_an_image[32] = {'P', 'I', 'M', 'X'};
+  EXPECT_EQ(image.LoadFromMemory(not_an_image, sizeof not_an_image, 21), media::kErrInvalidData);
+  EXPECT_THROW(image.LoadFromFile("/nonexistent/brimvale/none.tga", 0, 0, 64, 64, 21),
+               media::ImageReadError);
+  media::SetConverterAvailable(false);
+  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 21), media::kErrConverter);
+  media::SetConverterAvailable(true);
   EXPECT_FALSE(image.loaded());
-  ASSERT_EQ(image.LoadFromPages(ok, page(), 21), 0);
+  EXPECT_EQ(image.texture_count(), 0);
+  ASSERT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 21), 0);
   EXPECT_TRUE(image.loaded());
-  EXPECT_EQ(image.LoadFromPages(ok, page(), 21), media::kErrInvalidCall);  // already loaded
+  EXPECT_EQ(image.pattern_count(), 4);
+  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 21), media::kErrInvalidCall);  // loaded
   EXPECT_EQ(image.Release(), 0);
   EXPECT_FALSE(image.loaded());
   EXPECT_EQ(device_.DrawImage(image, 0, 0, 0, 0), media::kErrInvalidCall);
   EXPECT_EQ(image.Release(), 0);
 }
 
+TEST_F(PatternImageTest, OtherFormatsShowTheirPrecision) {
+  const uint32_t argb = 0x80123456u;
+  for (int32_t format : {22, 23, 24, 25, 26, 27, 29, 30}) {
+    SCOPED_TRACE(format);
+    // What the format keeps of the colour, back in 32 bits.
+    uint8_t held[4] = {};
+    uint32_t back = 0;
+    ASSERT_EQ(media::PcLineConv(&argb, held, 1, 21, format), 0);
+    ASSERT_EQ(media::PcLineConv(held, &back, 1, format, 21), 0);
+    render::PatternImage image(device_);
+    ASSERT_EQ(image.LoadFromBitmap(Strip(2, 2, {argb}), 0, 0, 2, 2, format), 0);
+    ASSERT_EQ(device_.Clear(kBackground), 0);
+    ASSERT_EQ(device_.DrawImage(image, 0, 0, 0, 0), 0);  // effect 0: no blending
+    Snap();
+    const Color want = render::ColorRGB(back >> 16, back >> 8, back);
+    EXPECT_EQ(At(1, 1), want) << std::hex << back;
+  }
+}
+
 TEST_F(PatternImageTest, ReleasingAnImageSendsItsQueuedQuadsFirst) {
   auto image = std::make_unique<render::PatternImage>(device_);
-  ASSERT_EQ(image->LoadFromPages(render::PatternLayout{2, 2, 2, 2, 1},
-                                 {std::vector<uint32_t>(4, 0xFF00FF00u)}, 21),
-            0);
+  ASSERT_EQ(image->LoadFromBitmap(Strip(2, 2, {0xFF00FF00u}), 0, 0, 2, 2, 21), 0);
   ASSERT_EQ(device_.DrawImage(*image, 5, 5, 0, 0), 0);
   image.reset();
   ASSERT_EQ(device_.FillRect(0, 0, 1, 1, kRed, 0), 0);
@@ -290,7 +313,7 @@ TEST(PatternImageLifetimeTest, ADeviceDestroyedFirstLeavesImagesSafe) {
   auto device = std::make_unique<render::DrawDevice>();
   ASSERT_EQ(device->CreateForSurface(s), 0);
   render::PatternImage image(*device);
-  ASSERT_EQ(image.LoadFromPages(render::PatternLayout{1, 1, 1, 1, 1}, {{0xFFFFFFFFu}}, 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(Strip(1, 1, {kOpaque}), 0, 0, 1, 1, 21), 0);
   device.reset();
   EXPECT_EQ(image.device(), nullptr);
   EXPECT_EQ(image.Release(), 0);
