@@ -15,7 +15,9 @@ using media::kErrDevice;
 using media::kErrInvalidCall;
 using media::kOk;
 
-PatternImage::PatternImage(DrawDevice& device) : device_(&device) { device.AddImage(this); }
+PatternImage::PatternImage(DrawDevice& device) : device_(&device) {
+  device.AddImage(this);
+}
 
 PatternImage::~PatternImage() {
   Release();
@@ -50,8 +52,8 @@ int32_t PatternImage::LoadFromMemory(const uint8_t* record, size_t size, int32_t
   return Finish(pages_.LoadFromMemory(record, size, format));
 }
 
-int32_t PatternImage::LoadFromArchive(const media::RecordArchive& archive,
-                                      const std::string& name, int32_t format) {
+int32_t PatternImage::LoadFromArchive(const media::RecordArchive& archive, const std::string& name,
+                                      int32_t format) {
   if (loaded()) return kErrInvalidCall;
   return Finish(pages_.LoadFromArchive(archive, name, format));
 }
@@ -83,9 +85,8 @@ int32_t PatternImage::CreateTextures() {
   for (int32_t i = 0; i < pages_.texture_count(); ++i) {
     // Every format is held as 32-bit ARGB on the device; the pages already
     // carry the precision of the format asked for.
-    SDL_Texture* t = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                       SDL_TEXTUREACCESS_STATIC, layout_.texture_width,
-                                       layout_.texture_height);
+    SDL_Texture* t = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                       layout_.texture_width, layout_.texture_height);
     if (t == nullptr) {
       DestroyTextures();
       return kErrCreateTexture;
