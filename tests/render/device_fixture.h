@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "media/bitmap.h"
 #include "render/color.h"
 #include "render/draw_device.h"
 #include "render/pattern_image.h"
+#include "render/picture_strip.h"
 
 namespace bv::test {
 
@@ -36,21 +36,6 @@ inline bool Near(Color got, int r, int g, int b, int tolerance = 2) {
   return std::abs(static_cast<int>(render::RedOf(got)) - r) <= tolerance &&
          std::abs(static_cast<int>(render::GreenOf(got)) - g) <= tolerance &&
          std::abs(static_cast<int>(render::BlueOf(got)) - b) <= tolerance;
-}
-
-// A picture of patterns of one colour each, side by side.
-inline media::Bitmap Strip(int pw, int ph, const std::vector<uint32_t>& pattern_argb) {
-  media::Bitmap b;
-  b.width = pw * static_cast<int>(pattern_argb.size());
-  b.height = ph;
-  b.has_alpha = true;
-  b.pixels.resize(static_cast<size_t>(b.width) * static_cast<size_t>(ph));
-  for (int y = 0; y < ph; ++y) {
-    for (int x = 0; x < b.width; ++x) {
-      b.pixels[static_cast<size_t>(y) * b.width + x] = pattern_argb[static_cast<size_t>(x / pw)];
-    }
-  }
-  return b;
 }
 
 // BV_RENDER_BACKEND=opengl runs the same checks on an OpenGL renderer of a

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 
 #include "media/converter.h"
 #include "media/error_codes.h"
 #include "render/device_fixture.h"
 #include "render/pattern_coords.h"
+#include "support/temp_dir.h"
 
 namespace bv::test {
 namespace {
@@ -220,6 +222,35 @@ TEST_F(PatternImageTest, LoadFailuresLeaveTheImageUnloaded) {
   EXPECT_FALSE(image.loaded());
   EXPECT_EQ(device_.DrawImage(image, 0, 0, 0, 0), media::kErrInvalidCall);
   EXPECT_EQ(image.Release(), 0);
+}
+
+TEST_F(PatternImageTest, LoadsAPictureFileCutIntoPatterns) {
+  // A 24-bit TGA of 100 by 50, top row first: red on the left, blue on the right.
+  std::vector<uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 0, 50, 0, 24, 32};
+  for (int y = 0; y < 50; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      const bool left = x < 50;
+      tga.insert(tga.end(), {uint8_t(left ? 0 : 255), 0, uint8_t(left ? 255 : 0)});  // B, G, R
+    }
+  }
+  TempDir dir;
+  const std::string path = dir.File("data/objects/1.tga");
+  {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(tga.data()), static_cast<std::streamsize>(tga.size()));
+  }
+  render::PatternImage image(device_);
+  ASSERT_EQ(image.LoadFromFile(path, 50, 50, 64, 64, 21), 0);
+  EXPECT_EQ(image.pattern_count(), 2);
+  EXPECT_EQ(image.texture_count(), 2);
+  ASSERT_EQ(device_.DrawImage(image, 0, 0, 1, 5), 0);  // opaque: alpha blending changes nothing
+  ASSERT_EQ(device_.DrawImage(image, 50, 0, 0, 5), 0);
+  Snap();
+  EXPECT_EQ(At(0, 0), 0xFF0000u);
+  EXPECT_EQ(At(49, 49), 0xFF0000u);
+  EXPECT_EQ(At(50, 0), 0x0000FFu);
+  EXPECT_EQ(At(99, 49), 0x0000FFu);
+  EXPECT_EQ(At(100, 0), kRgbBack);
 }
 
 TEST_F(PatternImageTest, OtherFormatsShowTheirPrecision) {
