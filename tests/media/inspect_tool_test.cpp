@@ -24,8 +24,7 @@ struct ToolRun {
 };
 
 ToolRun Inspect(const std::string& args) {
-  const char* build = std::getenv("BV_BUILD_DIR");
-  std::string cmd = std::string(build ? build : ".") + "/brimvale-inspect " + args + " 2>/dev/null";
+  std::string cmd = std::string(BV_INSPECT_TOOL) + " " + args + " 2>/dev/null";
   ToolRun r;
   FILE* p = popen(cmd.c_str(), "r");
   if (p == nullptr) return r;
