@@ -397,6 +397,33 @@ TEST_F(RecordArchiveTest, WriterRefusals) {
   EXPECT_EQ(old.WriteRecord("x", 0, sizes_), kErrArchiveVersion);
 }
 
+TEST_F(RecordArchiveTest, WriterNeverOverwritesTheHeaderOrAKnownRecord) {
+  struct {
+    const char* what;
+    uint32_t count, directory_offset;
+    bool font_kept;
+  } cases[] = {
+      {"empty directory said to be at 0", 0, 0, false},
+      {"directory inside the header", 0, 20, false},
+      {"directory said to be the font record's header", 1, 64, true},
+  };
+  const std::vector<uint8_t> original = ReadBytes(path_);
+  for (const auto& c : cases) {
+    WriteBytes(path_, original);
+    Patch32(12, c.count);
+    Patch32(16, c.directory_offset);
+    RecordArchive a = Archive(OpenMode::kUpdate);
+    ASSERT_EQ(a.Open(), kOk) << c.what;
+    ASSERT_EQ(a.WriteRecord("added", 0, sizes_), kOk) << c.what;
+    ArchiveRecord rec;
+    EXPECT_EQ(Read("added", &rec), kOk) << c.what;
+    EXPECT_EQ(rec.data, sizes_) << c.what;
+    if (c.font_kept) {
+      EXPECT_EQ(Read("font"), kOk) << c.what;
+    }
+  }
+}
+
 TEST_F(RecordArchiveTest, AppendingAcrossSessionsKeepsEveryRecord) {
   for (int i = 0; i < 5; ++i) {
     RecordArchive a = Archive(OpenMode::kUpdate);
