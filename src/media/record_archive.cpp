@@ -200,9 +200,6 @@ int32_t RecordArchive::ReadRecord(const std::string& name, ArchiveRecord* record
   if (size < 0 || payload_at + payload_len > static_cast<uint64_t>(size)) return kErrDiskRead;
   if (payload_len > kMaxStoredPayload || entry.decoded_size > kMaxDecodedBytes)
     return kErrRecordCorrupt;
-  std::vector<uint8_t> payload(static_cast<size_t>(payload_len));
-  if (!file.ReadAt(payload_at, payload.data(), payload.size())) return kErrDiskRead;
-  file.Close();
 
   int32_t mode = kBlockDeflate;
   if (!(h.version >= kArchiveVersion)) {
@@ -212,6 +209,12 @@ int32_t RecordArchive::ReadRecord(const std::string& name, ArchiveRecord* record
   } else if (h.secure) {
     mode = kBlockEnciphered;  // refused by the decoder: we hold no cipher
   }
+  // Nothing is allocated for a decoded size the payload cannot reach.
+  if (entry.decoded_size > PcMaxDecodedLength(mode, payload_len)) return kErrRecordCorrupt;
+
+  std::vector<uint8_t> payload(static_cast<size_t>(payload_len));
+  if (!file.ReadAt(payload_at, payload.data(), payload.size())) return kErrDiskRead;
+  file.Close();
 
   std::vector<uint8_t> decoded(entry.decoded_size);
   size_t decoded_len = 0;

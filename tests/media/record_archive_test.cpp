@@ -291,6 +291,7 @@ TEST_F(RecordArchiveTest, RecordsOutsideTheFileOrBeyondTheBound) {
       {"decoded size beyond 64 MiB", 48, (64u << 20) + 1, kErrRecordCorrupt},
       {"decoded size huge", 48, 0xFFFFFFFFu, kErrRecordCorrupt},
       {"decoded size too small", 48, 100, kErrRecordCorrupt},
+      {"decoded size the payload cannot reach", 48, (stored - 64) * 1032 + 1025, kErrRecordCorrupt},
       {"decoded size too large", 48, 3001, kErrRecordCorrupt},
       {"stored size cutting the stream", 44, stored - 5, kErrRecordCorrupt},
       {"checksum", 40, 0x12345678u, kErrRecordCrc},
