@@ -39,6 +39,26 @@ void CheckDeclaredSize(const uint8_t* data, size_t size, const std::string& name
                          " x " + std::to_string(height) + ")");
 }
 
+// SDL turns a plain 32-bit bitmap whose fourth bytes are all zero into an
+// opaque one; we take the fourth byte as alpha whatever it holds, so for
+// plain (uncompressed) 32-bit files the alpha is copied from the file itself.
+void RestorePlainAlpha(const uint8_t* data, size_t size, Bitmap* bitmap) {
+  if (size < 54 || ReadU32(data + 14) < 40 || ReadU16(data + 28) != 32 || ReadU32(data + 30) != 0)
+    return;
+  const int32_t declared_height = ReadI32(data + 22);
+  const uint64_t offset = ReadU32(data + 10);
+  const uint64_t row_bytes = static_cast<uint64_t>(bitmap->width) * 4;
+  if (offset + row_bytes * static_cast<uint64_t>(bitmap->height) > size) return;
+  for (int32_t y = 0; y < bitmap->height; ++y) {
+    const int32_t stored_row = declared_height < 0 ? y : bitmap->height - 1 - y;
+    const uint8_t* src = data + offset + row_bytes * static_cast<uint64_t>(stored_row);
+    uint32_t* dst = bitmap->pixels.data() + static_cast<size_t>(y) * bitmap->width;
+    for (int32_t x = 0; x < bitmap->width; ++x)
+      dst[x] = (dst[x] & 0x00FFFFFFu) | static_cast<uint32_t>(src[x * 4 + 3]) << 24;
+  }
+  bitmap->has_alpha = true;
+}
+
 }  // namespace
 
 bool HasTgaExtension(const std::string& path) {
@@ -53,7 +73,8 @@ Bitmap DecodeWindowsBitmap(const uint8_t* data, size_t size, const std::string& 
   CheckDeclaredSize(data, size, name);
   if (size > static_cast<size_t>(INT32_MAX)) throw ImageReadError("\"" + name + "\" is too large");
   SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
-  if (rw == nullptr) throw ImageReadError(SdlErrorText("cannot read from memory"));
+  if (rw == nullptr)
+    throw ImageReadError("\"" + name + "\" is not a readable Windows bitmap: " + SdlErrorText());
   Surface loaded(SDL_LoadBMP_RW(rw, 1));
   if (!loaded)
     throw ImageReadError("\"" + name + "\" is not a readable Windows bitmap: " + SdlErrorText());
@@ -76,6 +97,7 @@ Bitmap DecodeWindowsBitmap(const uint8_t* data, size_t size, const std::string& 
       bitmap.pixels[static_cast<size_t>(y) * argb->w + x] = row[x] & keep;
   }
   if (SDL_MUSTLOCK(argb.get())) SDL_UnlockSurface(argb.get());
+  RestorePlainAlpha(data, size, &bitmap);
   return bitmap;
 }
 

@@ -76,6 +76,17 @@ int32_t PcDecodeBlock(const uint8_t* stored, size_t stored_len, uint8_t* dst, si
   }
 }
 
+uint64_t PcMaxDecodedLength(int32_t mode, uint64_t stored_len) {
+  switch (mode) {
+    case kBlockStored:
+      return stored_len;
+    case kBlockDeflate:
+      return stored_len * 1032 + 1024;
+    default:
+      return 0;
+  }
+}
+
 int32_t PcEncodeBlock(const uint8_t* data, size_t len, int32_t mode, std::vector<uint8_t>* stored) {
   if (stored == nullptr || (data == nullptr && len > 0)) return kErrInvalidCall;
   if (mode == kBlockStored) {

@@ -35,6 +35,11 @@ int32_t PcLineConv(const void* src, void* dst, int32_t count, int32_t src_format
 int32_t PcDecodeBlock(const uint8_t* stored, size_t stored_len, uint8_t* dst, size_t capacity,
                       int32_t mode, size_t* decoded_len);
 
+// The most bytes a payload of stored_len bytes can decode to in a mode
+// (deflate never packs more than 1032 bytes into one); 0 for refused modes.
+// Lets a reader refuse an absurd decoded size before allocating for it.
+uint64_t PcMaxDecodedLength(int32_t mode, uint64_t stored_len);
+
 // The writer's side of PcDecodeBlock: modes 0 and 1. Returns 0, or -1 for any
 // other mode or a failure of the coder.
 int32_t PcEncodeBlock(const uint8_t* data, size_t len, int32_t mode, std::vector<uint8_t>* stored);

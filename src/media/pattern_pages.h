@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "media/bitmap.h"
+#include "media/pixel_format.h"
 
 namespace bv::media {
 

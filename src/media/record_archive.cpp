@@ -200,9 +200,6 @@ int32_t RecordArchive::ReadRecord(const std::string& name, ArchiveRecord* record
   if (size < 0 || payload_at + payload_len > static_cast<uint64_t>(size)) return kErrDiskRead;
   if (payload_len > kMaxStoredPayload || entry.decoded_size > kMaxDecodedBytes)
     return kErrRecordCorrupt;
-  std::vector<uint8_t> payload(static_cast<size_t>(payload_len));
-  if (!file.ReadAt(payload_at, payload.data(), payload.size())) return kErrDiskRead;
-  file.Close();
 
   int32_t mode = kBlockDeflate;
   if (!(h.version >= kArchiveVersion)) {
@@ -212,6 +209,12 @@ int32_t RecordArchive::ReadRecord(const std::string& name, ArchiveRecord* record
   } else if (h.secure) {
     mode = kBlockEnciphered;  // refused by the decoder: we hold no cipher
   }
+  // Nothing is allocated for a decoded size the payload cannot reach.
+  if (entry.decoded_size > PcMaxDecodedLength(mode, payload_len)) return kErrRecordCorrupt;
+
+  std::vector<uint8_t> payload(static_cast<size_t>(payload_len));
+  if (!file.ReadAt(payload_at, payload.data(), payload.size())) return kErrDiskRead;
+  file.Close();
 
   std::vector<uint8_t> decoded(entry.decoded_size);
   size_t decoded_len = 0;
@@ -241,18 +244,33 @@ int32_t RecordArchive::WriteRecord(const std::string& name, int32_t type, const 
   std::vector<uint8_t> coded;
   if (PcEncodeBlock(data, size, kBlockDeflate, &coded) != kOk) return kErrInvalidCall;
 
+  BinaryFile file;
+  if (!file.OpenReadWrite(file_name_)) return kErrDiskWrite;
+  uint8_t head[kArchiveHeaderSize];
+  const int64_t file_size = file.Size();
+  if (file_size < 0 || !file.ReadAt(0, head, sizeof head)) return kErrDiskWrite;
+
+  // The new record normally takes the old directory's place and the directory
+  // moves behind it. A damaged archive may name a directory inside the header
+  // or a record; the new record then goes behind everything it could clobber
+  // (records reaching past the end of the file are unreadable and ignored).
+  uint64_t place = std::max<uint64_t>(directory_offset_, kArchiveHeaderSize);
+  for (const DirectoryEntry& e : directory_) {
+    const uint64_t end = static_cast<uint64_t>(e.offset) + e.stored_size;
+    if (end <= static_cast<uint64_t>(file_size)) place = std::max(place, end);
+  }
+
   DirectoryEntry entry;
   entry.name = stored_name;
   entry.type = type;
-  entry.offset = directory_offset_;
   entry.checksum = PcCrc32(data, size);
   entry.stored_size = static_cast<uint32_t>(kRecordHeaderSize + coded.size());
   entry.decoded_size = static_cast<uint32_t>(size);
 
-  // The record takes the old directory's place; the directory moves behind it.
-  const uint64_t new_dir_offset = static_cast<uint64_t>(entry.offset) + entry.stored_size;
+  const uint64_t new_dir_offset = place + entry.stored_size;
   const uint64_t new_count = directory_.size() + 1;
   if (new_dir_offset + new_count * kDirectoryEntrySize > UINT32_MAX) return kErrDiskWrite;
+  entry.offset = static_cast<uint32_t>(place);
 
   std::vector<uint8_t> out(kRecordHeaderSize + coded.size() + new_count * kDirectoryEntrySize);
   DirectoryEntry header_entry = entry;
@@ -264,10 +282,6 @@ int32_t RecordArchive::WriteRecord(const std::string& name, int32_t type, const 
     EncodeEntry(directory_[i], dir + i * kDirectoryEntrySize);
   EncodeEntry(entry, dir + directory_.size() * kDirectoryEntrySize);
 
-  BinaryFile file;
-  if (!file.OpenReadWrite(file_name_)) return kErrDiskWrite;
-  uint8_t head[kArchiveHeaderSize];
-  if (!file.ReadAt(0, head, sizeof head)) return kErrDiskWrite;
   Header h = ParseHeader(head);
   h.record_count = static_cast<uint32_t>(new_count);
   h.directory_offset = static_cast<uint32_t>(new_dir_offset);

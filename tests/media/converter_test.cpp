@@ -67,6 +67,17 @@ TEST(BlockCoding, RefusesWhatItCannotDecodeWithoutWritingPastTheBuffer) {
   EXPECT_EQ(PcEncodeBlock(data.data(), data.size(), kBlockEnciphered, &stored), kErrInvalidCall);
 }
 
+TEST(BlockCoding, MostDecodedBytesOfAPayload) {
+  EXPECT_EQ(PcMaxDecodedLength(kBlockStored, 10), 10u);
+  EXPECT_EQ(PcMaxDecodedLength(kBlockDeflate, 10), 10u * 1032 + 1024);
+  EXPECT_EQ(PcMaxDecodedLength(kBlockEnciphered, 10), 0u);
+  // Deflate's best case stays within the bound.
+  std::vector<uint8_t> zeros(1 << 20, 0);
+  std::vector<uint8_t> stored;
+  ASSERT_EQ(PcEncodeBlock(zeros.data(), zeros.size(), kBlockDeflate, &stored), kOk);
+  EXPECT_LE(zeros.size(), PcMaxDecodedLength(kBlockDeflate, stored.size()));
+}
+
 TEST(PixelFormats, AcceptedFormatsAndTheirSizes) {
   struct {
     int32_t format;

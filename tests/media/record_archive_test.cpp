@@ -291,6 +291,7 @@ TEST_F(RecordArchiveTest, RecordsOutsideTheFileOrBeyondTheBound) {
       {"decoded size beyond 64 MiB", 48, (64u << 20) + 1, kErrRecordCorrupt},
       {"decoded size huge", 48, 0xFFFFFFFFu, kErrRecordCorrupt},
       {"decoded size too small", 48, 100, kErrRecordCorrupt},
+      {"decoded size the payload cannot reach", 48, (stored - 64) * 1032 + 1025, kErrRecordCorrupt},
       {"decoded size too large", 48, 3001, kErrRecordCorrupt},
       {"stored size cutting the stream", 44, stored - 5, kErrRecordCorrupt},
       {"checksum", 40, 0x12345678u, kErrRecordCrc},
@@ -395,6 +396,33 @@ TEST_F(RecordArchiveTest, WriterRefusals) {
   RecordArchive old = Archive(OpenMode::kUpdate);
   ASSERT_EQ(old.Open(), kOk);
   EXPECT_EQ(old.WriteRecord("x", 0, sizes_), kErrArchiveVersion);
+}
+
+TEST_F(RecordArchiveTest, WriterNeverOverwritesTheHeaderOrAKnownRecord) {
+  struct {
+    const char* what;
+    uint32_t count, directory_offset;
+    bool font_kept;
+  } cases[] = {
+      {"empty directory said to be at 0", 0, 0, false},
+      {"directory inside the header", 0, 20, false},
+      {"directory said to be the font record's header", 1, 64, true},
+  };
+  const std::vector<uint8_t> original = ReadBytes(path_);
+  for (const auto& c : cases) {
+    WriteBytes(path_, original);
+    Patch32(12, c.count);
+    Patch32(16, c.directory_offset);
+    RecordArchive a = Archive(OpenMode::kUpdate);
+    ASSERT_EQ(a.Open(), kOk) << c.what;
+    ASSERT_EQ(a.WriteRecord("added", 0, sizes_), kOk) << c.what;
+    ArchiveRecord rec;
+    EXPECT_EQ(Read("added", &rec), kOk) << c.what;
+    EXPECT_EQ(rec.data, sizes_) << c.what;
+    if (c.font_kept) {
+      EXPECT_EQ(Read("font"), kOk) << c.what;
+    }
+  }
 }
 
 TEST_F(RecordArchiveTest, AppendingAcrossSessionsKeepsEveryRecord) {
