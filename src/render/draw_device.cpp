@@ -68,7 +68,7 @@ int32_t DrawDevice::Start() {
   return kOk;
 }
 
-int32_t DrawDevice::CreateForWindow(SDL_Window* window, const char* driver) {
+int32_t DrawDevice::CreateForWindow(SDL_Window* window, const char* driver, bool vsync) {
   if (window == nullptr || renderer_ != nullptr) return kErrInvalidCall;
   if (!started_) {
     const int32_t code = Start();
@@ -84,7 +84,7 @@ int32_t DrawDevice::CreateForWindow(SDL_Window* window, const char* driver) {
   for (const char* name : choices) {
     const int index = DriverIndex(name);
     if (index < 0) continue;
-    renderer = SDL_CreateRenderer(window, index, 0);
+    renderer = SDL_CreateRenderer(window, index, vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
     if (renderer != nullptr) break;
   }
   if (renderer == nullptr) return kErrInitDevice;

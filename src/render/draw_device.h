@@ -37,9 +37,10 @@ class DrawDevice {
   int32_t Start();
 
   // A renderer for the game's window: the named driver, else "opengl", else
-  // SDL's software renderer. -3 when no renderer can be made, -6 when the
-  // vertex queue cannot be allocated, -1 for a null window or a second device.
-  int32_t CreateForWindow(SDL_Window* window, const char* driver = nullptr);
+  // SDL's software renderer; presenting waits for the retrace only with
+  // vsync. -3 when no renderer can be made, -6 when the vertex queue cannot
+  // be allocated, -1 for a null window or a second device.
+  int32_t CreateForWindow(SDL_Window* window, const char* driver = nullptr, bool vsync = false);
   // SDL's software renderer drawing into a surface (tests, screenshots).
   int32_t CreateForSurface(SDL_Surface* surface);
 

@@ -283,6 +283,18 @@ TEST_F(FontLoadTest, LoadedOnceUntilUnloaded) {
   EXPECT_EQ(font_.TextWidth("A"), 5);
 }
 
+TEST_F(FontLoadTest, ShutdownOrderOfTheGame) {
+  // Device first, then the font, then the images, as the main window goes.
+  ASSERT_EQ(Load(TestFont()), 0);
+  render::PatternImage image(device_);
+  ASSERT_EQ(image.LoadFromBitmap(Strip(2, 2, {kOpaque}), 0, 0, 2, 2, 21), 0);
+  device_.Shutdown();
+  EXPECT_EQ(font_.TextOut("A", 0, 0, kWhite), 0);  // loaded, though nothing can be drawn
+  EXPECT_EQ(font_.UnloadFont(), 0);
+  EXPECT_EQ(image.Release(), 0);
+  EXPECT_FALSE(image.loaded());
+}
+
 TEST_F(FontLoadTest, HugeAdvancesDoNotOverflowThePen) {
   FontSpec f = TestFont();
   f.widths['A' - 32] = INT32_MAX;
