@@ -42,6 +42,12 @@ Bitmap DecodeTga(const uint8_t* data, size_t size, const std::string& name) {
 
   size_t pos = kTgaHeaderSize + id_length;
   if (pos > size) Short(name);
+  // A file too short for its picture is refused before the picture is
+  // allocated: raw pixels take bytes_pp bytes each, and a run-length packet
+  // of at least 1 + bytes_pp bytes yields at most 128 pixels.
+  const size_t left = size - pos;
+  const size_t most = image_type == 2 ? left / bytes_pp : left / (1 + bytes_pp) * 128;
+  if (most < pixel_count) Short(name);
 
   Bitmap bitmap;
   bitmap.width = width;
@@ -62,7 +68,6 @@ Bitmap DecodeTga(const uint8_t* data, size_t size, const std::string& name) {
   };
 
   if (image_type == 2) {
-    if ((size - pos) / bytes_pp < pixel_count) Short(name);
     for (size_t i = 0; i < pixel_count; ++i) put(i, data + pos + i * bytes_pp);
   } else {
     // Packets run on across row ends; a packet reaching past the last pixel

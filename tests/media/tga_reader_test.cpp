@@ -133,6 +133,10 @@ TEST(TgaReader, HugePicturesAreRefusedBeforeAllocating) {
   // 4096 x 4096 at 32 bits is exactly the bound; a larger one is refused.
   std::vector<uint8_t> edge = test::TgaHeaderBytes({0, 0, 10, 4096, 4097, 32, 0});
   EXPECT_EQ(MessageOf(edge), "TGA picture is too large (4096 x 4097)");
+  // Within the bound, but the packets present could not fill it: a file error.
+  std::vector<uint8_t> claim = test::TgaHeaderBytes({0, 0, 10, 4096, 4096, 32, 0});
+  claim.insert(claim.end(), {255, 1, 2, 3, 4});
+  EXPECT_EQ(MessageOf(claim).rfind("file: ", 0), 0u);
 }
 
 TEST(TgaReader, FilesOnDisk) {
