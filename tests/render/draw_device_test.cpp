@@ -110,10 +110,12 @@ TEST_F(DrawDeviceTest, ClipRectLimitsLaterDrawingAndPersists) {
   EXPECT_EQ(At(320, 10), kRgbRed);
   EXPECT_EQ(At(339, 19), kRgbRed);
   EXPECT_EQ(CountDrawn(), 20 * 10);
-  // Still clipped in the next frame; Clear ignores it.
-  ASSERT_EQ(device_.Clear(kBackground), 0);
+  // Clear ignores the clip; the clip still holds in the next frame.
+  ASSERT_EQ(device_.Clear(kRed), 0);
   Snap();
-  EXPECT_EQ(At(0, 0), kRgbBack);
+  EXPECT_EQ(At(0, 0), kRgbRed);
+  EXPECT_EQ(At(639, 479), kRgbRed);
+  ASSERT_EQ(device_.Clear(kBackground), 0);
   ASSERT_EQ(device_.PutPixel(10, 10, kWhite, 0), 0);
   Snap();
   EXPECT_EQ(CountDrawn(), 0);
