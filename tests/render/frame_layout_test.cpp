@@ -293,5 +293,71 @@ TEST_F(FrameLayoutTest, ObjectsAndOverlaysDrawOverTheTextureButSolidCodeOneDoesN
   EXPECT_EQ(At(520, 240), 0xFFFFFFu);
 }
 
+TEST_F(FrameLayoutTest, NothingIsDrawnBeforeTheResourcesAreLoaded) {
+  AllImages();
+  ASSERT_EQ(device_.Clear(0xFF302010u), 0);
+  world().resources_loaded = 0;
+  render::FrameRenderer renderer(device_, nullptr);
+  settings::LiveOptions options;
+  EXPECT_FALSE(renderer.Render(world(), options, 0));
+  Snap();
+  EXPECT_EQ(At(0, 0), 0x302010u);
+  EXPECT_EQ(At(320, 240), 0x302010u);
+}
+
+// Before the first level setup the players stand at (0, 0): the views and
+// the mini map reach cells left of and above the grid, which read as the
+// undrawn reset cell.
+TEST_F(FrameLayoutTest, PlayersAtTheOriginBeforeTheFirstLevelDrawSafely) {
+  world_ = std::make_unique<game::World>();
+  game::SetStartValues(world());
+  world().resources_loaded = 1;
+  AllImages();
+  world().second_player = 1;
+  for (int32_t t : {-2070, 0, 200, 900}) {
+    world().transition = t;
+    Draw();
+    if (t == 200) {
+      EXPECT_EQ(At(320, 240), 0u);  // between the shutters: black
+    }
+  }
+  for (int k = 0; k < game::kMinimapPoints; ++k) {
+    EXPECT_EQ(world().minimap_walls[k].x, -1) << k;
+    EXPECT_EQ(world().minimap_cds[k].x, -1) << k;
+    EXPECT_EQ(world().minimap_actors[k].x, -1) << k;
+  }
+  // Positions left of and above the grid, and absurd ones, draw nothing of the map.
+  NamedCells();
+  for (float pos : {-1.0f, -5000.0f, 1e30f, -1e30f}) {
+    Place(0, pos, pos);
+    Place(1, pos, 2525.0f);
+    Draw();
+  }
+}
+
+TEST_F(FrameLayoutTest, MissingImagesLeaveTheirPartsOutAndTheRestIsDrawn) {
+  NamedCells();
+  Place(0, 2525.0f, 2525.0f);
+  world().players[0].target_actor = 0;
+  world().actor_count = 1;
+  world().actors[0] = {2625, 2525, 5, 10, 10, 0, 0, 0, 0.0f};
+  world().players[0].cards = {35, 36, 0, 0, 0};
+  world().grid[50][50].object = 9;
+  world().grid[50][50].overlay = 41;
+  world().second_player = 1;
+  world().resources.textures[1] = nullptr;  // not even the map's texture
+  Draw();
+  EXPECT_EQ(At(400, 100), 0u);
+  EXPECT_EQ(At(4, 374), 0xFFFFFFu);  // the mini map still is
+  EXPECT_TRUE(Near(580, 240, 51, 0, 0)) << "and the target marker";
+  // An image that failed to load is there but draws nothing.
+  render::PatternImage failed(device_);
+  world().resources.textures[1] = &failed;
+  world().resources.anim_image = &failed;
+  Draw();
+  EXPECT_EQ(At(400, 100), 0u);
+  EXPECT_EQ(At(480, 240), 0u);
+}
+
 }  // namespace
 }  // namespace bv::test
