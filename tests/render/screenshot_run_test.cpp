@@ -114,7 +114,7 @@ TEST_F(ScreenshotRunTest, WritesTheFrameAfterEachRequestedTick) {
   ASSERT_TRUE(met.ok());
   EXPECT_EQ(met.width(), 640);
   EXPECT_EQ(met.height(), 480);
-  EXPECT_EQ(met.At(0, 240), 0x0000C0u);    // left shutter
+  EXPECT_EQ(met.At(0, 240), 0x0000C0u);  // left shutter
   EXPECT_EQ(met.At(191, 240), 0x0000C0u);
   EXPECT_EQ(met.At(192, 240), 0x00C000u);  // right shutter over it
   EXPECT_EQ(met.At(639, 240), 0x00C000u);
