@@ -1,0 +1,8 @@
+#include "texture_kit.h"
+#include "texture_table.h"
+
+namespace bv::assets {
+
+void AddDetailTextures(Recipes& r) { (void)r; }
+
+}  // namespace bv::assets
