@@ -4,6 +4,7 @@
 #include "objects.h"
 #include "sprites.h"
 #include "text.h"
+#include "texture_kit.h"
 #include "texture_table.h"
 
 namespace bv::assets {
@@ -72,6 +73,7 @@ Image Half(const Image& src) { return src.Downsample(2); }
 
 Image Preview(const std::string& font_dir, int first, int last, int scale) {
   Fonts fonts(font_dir);
+  TextureFontsScope fonts_scope(&fonts);
   const int per_row = 8;
   int n = last - first + 1;
   int rows = (n + per_row - 1) / per_row;
@@ -97,6 +99,7 @@ Image Preview(const std::string& font_dir, int first, int last, int scale) {
 
 Image ContactSheet(const std::string& font_dir) {
   Fonts fonts(font_dir);
+  TextureFontsScope fonts_scope(&fonts);
   Sheet sheet(fonts, 6000);
   const char* last_set = "";
   for (int n = 0; n < kTextureCount; ++n) {

@@ -8,12 +8,14 @@
 #include "sounds.h"
 #include "sprites.h"
 #include "text.h"
+#include "texture_kit.h"
 #include "texture_table.h"
 
 namespace bv::assets {
 
 std::vector<DataFile> GenerateData(const std::string& font_dir) {
   Fonts fonts(font_dir);
+  TextureFontsScope fonts_scope(&fonts);
   std::vector<DataFile> out;
   for (int n = 0; n < kTextureCount; ++n)
     out.push_back({"textures/" + std::to_string(n) + ".bmp", EncodeBmp(MakeTexture(n), false)});

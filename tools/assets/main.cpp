@@ -28,7 +28,12 @@ int main(int argc, char** argv) {
     else if (a == "--sheet" && i + 1 < argc) sheet = argv[++i];
     else if (a == "--fonts" && i + 1 < argc) fonts = argv[++i];
     else if (a == "--quiet") quiet = true;
-    else if (a == "--preview" && i + 4 < argc) {
+    else if (a == "--sheet-crop" && i + 3 < argc) {
+      int y = std::stoi(argv[i + 1]), h = std::stoi(argv[i + 2]);
+      bv::assets::Image full = bv::assets::ContactSheet(fonts);
+      bv::assets::SavePng(full.Crop(0, y, full.width(), h), argv[i + 3]);
+      return 0;
+    } else if (a == "--preview" && i + 4 < argc) {
       int first = std::stoi(argv[i + 1]), last = std::stoi(argv[i + 2]), scale = std::stoi(argv[i + 3]);
       bv::assets::SavePng(bv::assets::Preview(fonts, first, last, scale), argv[i + 4]);
       return 0;

@@ -11,7 +11,26 @@ int Mod(int a, int n) {
   return r < 0 ? r + n : r;
 }
 
+const Fonts* g_fonts = nullptr;
+
 }  // namespace
+
+void SetTextureFonts(const Fonts* fonts) { g_fonts = fonts; }
+
+void PaintText(Surface& s, const std::string& utf8, float cx, float cy, float px, Rgb color) {
+  if (!g_fonts) return;
+  // Render at the sample resolution so the letters stay crisp.
+  const int k = Surface::kSS;
+  Mask m = g_fonts->Text("DejaVuSans-Bold.ttf", utf8, px * k);
+  // Centre on the cap height rather than the whole line.
+  float ox = cx * k - m.w / 2.0f, oy = cy * k - (m.baseline - px * k * 0.36f);
+  s.Paint([&](float x, float y, Mat& mat) {
+    float a = m.at(static_cast<int>(std::floor(x * k - ox)), static_cast<int>(std::floor(y * k - oy)));
+    if (a <= 0) return;
+    mat.albedo = Mix(mat.albedo, color, a);
+    mat.height += 0.3f * a;
+  });
+}
 
 void Tiles(Surface& s, const TileSpec& t) {
   const float sy = t.size_y > 0 ? t.size_y : t.size;

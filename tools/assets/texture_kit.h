@@ -6,6 +6,7 @@
 #include "color.h"
 #include "noise.h"
 #include "surface.h"
+#include "text.h"
 
 namespace bv::assets {
 
@@ -122,6 +123,15 @@ void Stain(Surface& s, Rgb color, float amount, int cells, uint32_t seed);
 void Cracks(Surface& s, float amount, float width, uint32_t seed, Rgb color = Grey(0.2f));
 // Adds a brightness variation of fine noise.
 void Grain(Surface& s, float amount, int cells, uint32_t seed);
+
+// Fonts for lettering on textures (set once by the generator before painting).
+void SetTextureFonts(const Fonts* fonts);
+struct TextureFontsScope {
+  explicit TextureFontsScope(const Fonts* f) { SetTextureFonts(f); }
+  ~TextureFontsScope() { SetTextureFonts(nullptr); }
+};
+// Paints UTF-8 text centred at (cx, cy), `px` high, as paint slightly raised.
+void PaintText(Surface& s, const std::string& utf8, float cx, float cy, float px, Rgb color);
 
 // Distance to the nearest line of a set of parallel lines every `pitch` pixels.
 inline float LineDist(float v, float pitch, float offset = 0) {
