@@ -40,9 +40,32 @@ int Wrap(int i, int n) {
 
 float Fade(float t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 
+// 64 unit directions, so a gradient costs a table look-up rather than cos and sin.
+struct Directions {
+  float x[64], y[64];
+  Directions() {
+    for (int i = 0; i < 64; ++i) {
+      x[i] = std::cos(i * 6.2831853f / 64 + 0.05f);
+      y[i] = std::sin(i * 6.2831853f / 64 + 0.05f);
+    }
+  }
+};
+const Directions kDirs;
+
+// A cheap mix for lattice points (the full Hash is too slow for the inner loop).
+inline uint32_t LatticeHash(uint32_t x, uint32_t y, uint32_t seed) {
+  uint32_t h = seed * 0x9E3779B1u ^ x * 0x85EBCA77u ^ y * 0xC2B2AE3Du;
+  h ^= h >> 15;
+  h *= 0x2C1B3C6Du;
+  h ^= h >> 12;
+  h *= 0x297A2D39u;
+  h ^= h >> 15;
+  return h;
+}
+
 float Grad2(int ix, int iy, int nx, int ny, uint32_t seed, float dx, float dy) {
-  float a = Hash01(Wrap(ix, nx), Wrap(iy, ny), seed) * 6.2831853f;
-  return std::cos(a) * dx + std::sin(a) * dy;
+  uint32_t i = LatticeHash(Wrap(ix, nx), Wrap(iy, ny), seed) >> 26;
+  return kDirs.x[i] * dx + kDirs.y[i] * dy;
 }
 
 float Grad3(int ix, int iy, int it, int n, int nt, uint32_t seed, float dx, float dy,
@@ -127,13 +150,14 @@ Cell Voronoi(float x, float y, int cells, uint32_t seed, float jitter) {
     for (int i = -1; i <= 1; ++i) {
       int cx = ix + i, cy = iy + j;
       int wx = Wrap(cx, cells), wy = Wrap(cy, cells);
-      float px = (cx + 0.5f + (Hash01(wx, wy, seed, 1) - 0.5f) * jitter) * size;
-      float py = (cy + 0.5f + (Hash01(wx, wy, seed, 2) - 0.5f) * jitter) * size;
+      uint32_t h = LatticeHash(wx, wy, seed);
+      float px = (cx + 0.5f + ((h & 0xffff) / 65536.0f - 0.5f) * jitter) * size;
+      float py = (cy + 0.5f + ((h >> 16) / 65536.0f - 0.5f) * jitter) * size;
       float d = std::hypot(px - x, py - y);
       if (d < best.f1) {
         best.f2 = best.f1;
         best.f1 = d;
-        best.id = Hash(wx, wy, seed, 3);
+        best.id = LatticeHash(wx, wy, seed ^ 0x5bd1e995u);
         best.cx = px;
         best.cy = py;
       } else if (d < best.f2) {

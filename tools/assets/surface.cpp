@@ -6,30 +6,27 @@ namespace bv::assets {
 
 namespace {
 
+// Sliding-window box blur along one axis; `at` maps an index beyond the edge
+// back inside (wrapping or clamping).
+void BlurLine(const float* in, float* out, int n, int stride, int r, bool wrap) {
+  auto at = [&](int i) {
+    if (wrap) i = ((i % n) + n) % n;
+    else i = std::clamp(i, 0, n - 1);
+    return in[static_cast<size_t>(i) * stride];
+  };
+  float sum = 0;
+  for (int k = -r; k <= r; ++k) sum += at(k);
+  const float inv = 1.0f / (2 * r + 1);
+  for (int i = 0; i < n; ++i) {
+    out[static_cast<size_t>(i) * stride] = sum * inv;
+    sum += at(i + r + 1) - at(i - r);
+  }
+}
+
 std::vector<float> BoxBlur(const std::vector<float>& v, int w, int h, int r, bool wrap) {
   std::vector<float> tmp(v.size()), out(v.size());
-  auto idx = [&](int x, int y) {
-    if (wrap) {
-      x = ((x % w) + w) % w;
-      y = ((y % h) + h) % h;
-    } else {
-      x = std::clamp(x, 0, w - 1);
-      y = std::clamp(y, 0, h - 1);
-    }
-    return static_cast<size_t>(y) * w + x;
-  };
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      float s = 0;
-      for (int k = -r; k <= r; ++k) s += v[idx(x + k, y)];
-      tmp[idx(x, y)] = s / (2 * r + 1);
-    }
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      float s = 0;
-      for (int k = -r; k <= r; ++k) s += tmp[idx(x, y + k)];
-      out[idx(x, y)] = s / (2 * r + 1);
-    }
+  for (int y = 0; y < h; ++y) BlurLine(&v[static_cast<size_t>(y) * w], &tmp[static_cast<size_t>(y) * w], w, 1, r, wrap);
+  for (int x = 0; x < w; ++x) BlurLine(&tmp[x], &out[x], h, w, r, wrap);
   return out;
 }
 

@@ -1,6 +1,7 @@
 #include "texture_kit.h"
 
 #include <cmath>
+#include <mutex>
 
 namespace bv::assets {
 
@@ -19,6 +20,9 @@ void SetTextureFonts(const Fonts* fonts) { g_fonts = fonts; }
 
 void PaintText(Surface& s, const std::string& utf8, float cx, float cy, float px, Rgb color) {
   if (!g_fonts) return;
+  // FreeType faces are not shared between threads.
+  static std::mutex mutex;
+  std::lock_guard<std::mutex> lock(mutex);
   // Render at the sample resolution so the letters stay crisp.
   const int k = Surface::kSS;
   Mask m = g_fonts->Text("DejaVuSans-Bold.ttf", utf8, px * k);
