@@ -83,7 +83,11 @@ Image Preview(const std::string& font_dir, int first, int last, int scale) {
   for (int i = 0; i < n; ++i) {
     int k = first + i;
     Image pic;
-    if (k < 1000) {
+    if (k >= 2000) {
+      pic = floor;
+      Image sprite = MakeActorSprite();
+      pic.Draw(sprite.Crop(5, 5, 50, 50), 0, 0);
+    } else if (k < 1000) {
       pic = MakeTexture(k).Crop(0, 0, 50, 50);
     } else {
       pic = floor;
@@ -127,7 +131,7 @@ Image ContactSheet(const std::string& font_dir) {
     }
   sheet.Item(tinted, 2, "anim tinted", &floor);
   sheet.Item(MakeHealthBar(), 2, "bar");
-  sheet.Item(MakeSplit(), 1, "split");
+  sheet.Item(MakeSplit().Crop(0, 200, 2, 60), 1, "split");
   sheet.Big(MakeHudPanel(), "hud");
   sheet.Big(MakeLogo(fonts), "logo");
   // The shutters at half size, closed as at the midpoint of a level change.
