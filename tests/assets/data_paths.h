@@ -8,7 +8,7 @@
 
 namespace bv::assets::test {
 
-inline std::string DataFile(const std::string& rel) { return std::string(BV_DATA_DIR) + "/" + rel; }
+inline std::string DataFile(const std::string& rel) { return std::string(BV_BUILD_DIR) + "/data/" + rel; }
 
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
