@@ -139,6 +139,8 @@ Image ContactSheet(const std::string& font_dir) {
   closed.Draw(Half(MakeShutter(0, fonts)), 0, 0);
   closed.Draw(Half(MakeShutter(1, fonts)), 96, 0);
   sheet.Big(closed, "load0 + load1 closed (half size)");
+  sheet.Big(SceneMock(fonts, true), "mock frame, power on");
+  sheet.Big(SceneMock(fonts, false), "mock frame, power off");
   return sheet.Finish();
 }
 

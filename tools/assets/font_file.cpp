@@ -24,14 +24,10 @@ namespace {
 constexpr int kTexture = 256;
 constexpr int kAcross = 16;
 
-struct FontGlyphs {
-  int cell_w = 0, cell_h = 0, baseline = 0;
-  std::vector<Glyph> glyphs;
-  std::vector<bool> present;
-};
+}  // namespace
 
-FontGlyphs RenderGlyphs(const Fonts& fonts) {
-  FontGlyphs out;
+GameFont BuildGameFont(const Fonts& fonts) {
+  GameFont out;
   int top = 0, bottom = 0;
   for (int i = 0; i < kFontGlyphCount; ++i) {
     int code = kFontFirstChar + i;
@@ -46,13 +42,15 @@ FontGlyphs RenderGlyphs(const Fonts& fonts) {
     bottom = std::max(bottom, g.h - g.top);
     out.cell_w = std::max(out.cell_w, g.left + g.w);
     out.glyphs.push_back(g);
-    out.present.push_back(present);
+    out.advances.push_back(present ? g.advance : 0);
   }
   out.baseline = top;
   out.cell_h = top + bottom;
   out.cell_w = std::max(out.cell_w, 1);
   return out;
 }
+
+namespace {
 
 Bytes ReadAll(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
@@ -66,7 +64,7 @@ void Check(int32_t code, const char* what) {
 }  // namespace
 
 void WriteFontFile(const Fonts& fonts, const std::string& path) {
-  FontGlyphs fg = RenderGlyphs(fonts);
+  GameFont fg = BuildGameFont(fonts);
   const int down = (kFontGlyphCount + kAcross - 1) / kAcross;
   // The glyphs as one picture, glyph g at column g % 16, row g / 16, cut by the loader.
   media::Bitmap picture;
@@ -97,7 +95,7 @@ void WriteFontFile(const Fonts& fonts, const std::string& path) {
   put(kFontFirstChar);
   put(fg.baseline);  // kept by the reader, not used for drawing
   for (int i = 0; i < kFontGlyphCount; ++i) {
-    put(fg.present[i] ? fg.glyphs[i].advance : 0);
+    put(fg.advances[i]);
     put(fg.cell_h);
   }
 

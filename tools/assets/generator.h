@@ -5,6 +5,7 @@
 
 #include "file_writers.h"
 #include "image.h"
+#include "text.h"
 
 namespace bv::assets {
 
@@ -23,6 +24,9 @@ void WriteData(const std::vector<DataFile>& files, const std::string& data_dir);
 // All textures (animated ones with every pattern), objects and the other
 // pictures with their numbers, for review.
 Image ContactSheet(const std::string& font_dir);
+// A mock game frame from the generated pictures, power on or off.
+Image SceneMock(const Fonts& fonts, bool power_on);
+
 // Textures first..last (or objects, numbered from 1000) enlarged, for close review.
 Image Preview(const std::string& font_dir, int first, int last, int scale);
 

@@ -7,6 +7,7 @@
 
 #include "generator.h"
 #include "png_writer.h"
+#include "texture_kit.h"
 
 namespace {
 
@@ -32,6 +33,15 @@ int main(int argc, char** argv) {
       int y = std::stoi(argv[i + 1]), h = std::stoi(argv[i + 2]);
       bv::assets::Image full = bv::assets::ContactSheet(fonts);
       bv::assets::SavePng(full.Crop(0, y, full.width(), h), argv[i + 3]);
+      return 0;
+    } else if (a == "--scene" && i + 1 < argc) {
+      bv::assets::Fonts f(fonts);
+      bv::assets::TextureFontsScope scope(&f);
+      bv::assets::Image on = bv::assets::SceneMock(f, true), off = bv::assets::SceneMock(f, false);
+      bv::assets::Image both(640, 960);
+      both.Copy(on, 0, 0);
+      both.Copy(off, 0, 480);
+      bv::assets::SavePng(both, argv[++i]);
       return 0;
     } else if (a == "--preview" && i + 4 < argc) {
       int first = std::stoi(argv[i + 1]), last = std::stoi(argv[i + 2]), scale = std::stoi(argv[i + 3]);

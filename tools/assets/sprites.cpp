@@ -50,8 +50,8 @@ Image MakeActorSprite() {
   // Everything faces up: the figure walks north with the gun held forward.
   auto body = [](V2 q) { return SdEllipse(q, {30, 33}, {15, 9}); };
   auto pack = [](V2 q) { return SdRect(q, 22, 37, 16, 9, 3); };
-  auto arm_l = [](V2 q) { return SdSegment(q, {18, 31}, {26, 17}, 3.4f); };
-  auto arm_r = [](V2 q) { return SdSegment(q, {42, 31}, {34, 17}, 3.4f); };
+  auto arm_l = [](V2 q) { return SdSegment(q, {17, 31}, {27, 19}, 2.9f); };
+  auto arm_r = [](V2 q) { return SdSegment(q, {43, 31}, {33, 19}, 2.9f); };
   auto gun = [](V2 q) { return SdRect(q, 27.5f, 5, 5, 16, 1.2f); };
   auto head = [](V2 q) { return SdCircle(q, {30, 29}, 7.5f); };
   auto all = [&](V2 q) { return std::min({body(q), pack(q), arm_l(q), arm_r(q), gun(q), head(q)}); };

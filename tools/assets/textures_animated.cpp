@@ -381,9 +381,9 @@ void AddAnimatedTextures(Recipes& r) {
         float y0 = 10 + 30 * Hash01(seed, 1);
         float jag = 6 * Noise2(x, 0, 10, 1, seed) + 3 * Noise2(x, 0, 25, 1, seed + 1);
         float d = std::fabs(y - y0 - jag);
-        float core = Smooth(1.0f, 0.2f, d), glow = Smooth(5, 0, d);
-        m.albedo = m.albedo + Hex(0x80c0ff) * (0.6f * glow);
-        m.emit = m.emit + Hex(0xc0e8ff) * core + Hex(0x3060ff) * (0.4f * glow);
+        float core = Smooth(0.8f, 0.1f, d), glow = Smooth(4, 0, d);
+        m.albedo = Mix(m.albedo, Hex(0x6090d0), 0.5f * glow);
+        m.emit = m.emit + Hex(0xa0d0ff) * (0.8f * core) + Hex(0x2040c0) * (0.3f * glow);
       }
     });
     return s.Shade();
