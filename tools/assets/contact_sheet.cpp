@@ -109,7 +109,7 @@ Image ContactSheet(const std::string& font_dir) {
   for (int n = 0; n < kTextureCount; ++n) {
     const TextureInfo& info = TextureTable()[n];
     if (std::string(info.set) != last_set) {
-      sheet.Heading(std::string("textures: ") + info.set);
+      sheet.Heading(info.number == 0 ? std::string("texture 0 (never drawn)") : std::string("textures: ") + info.set);
       last_set = info.set;
     }
     Image tex = MakeTexture(n);
