@@ -22,15 +22,16 @@ endfunction()
 # bv_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [NO_SDL])
 function(bv_add_test name)
   cmake_parse_arguments(T "NO_SDL" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/test_main.cpp)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  # Where tests find the checkout's files and the build's outputs (tools, data).
+  target_compile_definitions(${name} PRIVATE
+    BV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" BV_BUILD_DIR="${CMAKE_BINARY_DIR}")
   if(T_NO_SDL)
     bv_forbid_sdl(${name})
   endif()
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;BV_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;BV_BUILD_DIR=${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # bv_add_benchmark(name SOURCES a.cpp LIBS lib1): a Google Benchmark program,

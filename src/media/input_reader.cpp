@@ -1,0 +1,32 @@
+#include "media/input_reader.h"
+
+#include "media/error_codes.h"
+
+namespace bv::media {
+
+InputReader::InputReader(std::unique_ptr<KeyboardDevice> device) : device_(std::move(device)) {}
+
+int32_t InputReader::Initialize() {
+  if (started_ || !device_) return kErrInvalidCall;
+  int32_t code = device_->Open();
+  if (code != kOk) return code;
+  table_.fill(0);
+  started_ = true;
+  return kOk;
+}
+
+int32_t InputReader::Finalize() {
+  started_ = false;
+  return kOk;
+}
+
+int32_t InputReader::Update() {
+  if (!started_) return kOk;
+  if (!device_->HasFocus()) return kErrKeyboardAcquire;
+  KeyState fresh{};
+  if (!device_->Read(fresh)) return kErrKeyboardRead;
+  table_ = fresh;
+  return kOk;
+}
+
+}  // namespace bv::media
