@@ -185,6 +185,26 @@ TEST(Check, MovingFloorsAreOneWay) {
   EXPECT_FALSE(Mentions(loop.warnings, "no way back")) << All(loop);
 }
 
+TEST(Check, MovingFloorsAreLeftSidewaysAgainstThePush) {
+  // Off the belt downwards, walking down and left against it: the cell
+  // behind the belt cell must be open.
+  CheckReport open = Check(
+      "########\n"
+      "#12....#\n"
+      "###.>>.#\n"
+      "####C###\n"
+      "########\n");
+  EXPECT_TRUE(open.ok()) << All(open);
+  CheckReport closed = Check(
+      "########\n"
+      "#12....#\n"
+      "####>>.#\n"
+      "####C###\n"
+      "########\n");
+  EXPECT_FALSE(closed.ok()) << All(closed);
+  EXPECT_TRUE(closed.IsReachable(4, 2));
+}
+
 TEST(Check, MovingFloorIntoAWall) {
   CheckReport r = Check(
       "######\n"

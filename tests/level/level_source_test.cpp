@@ -113,6 +113,8 @@ TEST(LevelSource, NamesCoverEveryCode) {
   EXPECT_EQ(ObjectName(49), "");
   EXPECT_EQ(EntityName(40), "");
   EXPECT_EQ(ObjectByName("door3"), 43);
+  EXPECT_EQ(ObjectByName("card_red"), 35);
+  EXPECT_EQ(ObjectByName("door_violet"), 44);
   EXPECT_EQ(EntityByName("turret28"), 28);
 }
 

@@ -17,9 +17,10 @@ constexpr int kListed = 3;
 size_t Index(int x, int y) { return static_cast<size_t>(x * kMapSize + y); }
 
 // Walking over the level. A cell is entered unless it blocks (walls, pulsing
-// and animated walls, doors not yet opened). A moving floor is only left in
-// the direction it pushes and never entered against it: the push (3.2 pixels
-// a tick) beats walking (3).
+// and animated walls, doors not yet opened). A moving floor pushes 3.2 pixels
+// a tick, more than a walking step (3): it is never entered or left against
+// its push. It is left sideways only by walking diagonally against the push,
+// which needs the cell behind it open too.
 class Walk {
  public:
   explicit Walk(const LevelImage& image) : image_(image), opened_(kMapSize * kMapSize, false) {}
@@ -37,7 +38,8 @@ class Walk {
     int px, py;
     if (!opened_[Index(x, y)] && PushDirection(image_.at(x, y).object, px, py) &&
         (px != dx || py != dy)) {
-      return false;
+      if (px == -dx && py == -dy) return false;
+      if (!Enterable(x - px, y - py)) return false;
     }
     if (!opened_[Index(x + dx, y + dy)] &&
         PushDirection(image_.at(x + dx, y + dy).object, px, py) && px == -dx && py == -dy) {

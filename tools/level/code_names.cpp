@@ -36,9 +36,17 @@ std::string EntityName(int code) {
   return {};
 }
 
+// The cards and doors also go by the colours the art gives them.
+const std::array<const char*, 5> kCardColours = {"red", "yellow", "green", "blue", "violet"};
+
 std::optional<int> ObjectByName(const std::string& name) {
   for (int c = 0; c <= kLastObjectCode; ++c) {
     if (name == kObjectNames[static_cast<size_t>(c)]) return c;
+  }
+  for (int k = 0; k < 5; ++k) {
+    const std::string colour = kCardColours[static_cast<size_t>(k)];
+    if (name == "card_" + colour) return obj::kFirstCard + k;
+    if (name == "door_" + colour) return obj::kFirstDoor + k;
   }
   return std::nullopt;
 }
