@@ -1,0 +1,23 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "game/world.h"
+#include "tools/sim/scenario.h"
+
+namespace bv::sim {
+
+// Called by the run loop after every tick, with the world as the tick left
+// it. A renderer plugs in here (screenshots at given ticks).
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+  virtual void AfterTick(int64_t tick, const game::World& world) = 0;
+};
+
+// Runs the scenario's ticks on a fresh world through the real tick and
+// returns {"ticks", "events", "states", "final"}. A close-program request
+// ends the run after the tick that made it.
+nlohmann::json RunScenario(const Scenario& scenario, RunObserver* observer = nullptr);
+
+}  // namespace bv::sim

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "game/key_source.h"
+#include "game/world.h"
+
+namespace bv::sim {
+
+// A scenario that cannot be run: one line saying what is wrong and where.
+class ScenarioError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Keys held for the ticks from <= t < to (raw key codes, already resolved).
+struct InputWindow {
+  int64_t from = 0;
+  int64_t to = 0;
+  std::vector<uint8_t> keys;
+};
+
+struct ScenarioOptions {
+  int difficulty = 3;
+  int frag_limit = 10;
+  int point_limit = 5000;
+  bool arenamode = true;
+  int reitem_period = 600;
+  bool show_fps = false;
+  bool campaign = true;
+  std::vector<std::string> level_list;
+  int selected = -1;  // -1 none; the first entry when a list is given and no index
+};
+
+struct ScenarioSettings {
+  uint8_t game_mode = 0;
+  std::array<uint8_t, game::kKeyCount> key_codes{200, 208, 203, 205, 28, 82,
+                                                 17,  31,  30,  32,  47, 16};
+  uint32_t colors[3] = {16744448, 65280, 255};  // player 1, player 2, enemy
+  uint8_t hud_alpha = 102;
+  uint8_t minimap_alpha = 153;
+};
+
+struct Scenario {
+  std::string program_dir;
+  uint32_t seed = 1;
+  ScenarioOptions options;
+  ScenarioSettings settings;
+  int32_t level_number = 0;
+  uint8_t two_players = 0;
+  int32_t transition = game::kIntroStart;
+  std::vector<InputWindow> input;
+  int64_t options_open_ticks = 0;
+  int64_t ticks = 0;
+  int64_t report_every = 0;  // 0: the final state only
+  std::vector<std::pair<int, int>> report_cells;
+};
+
+// Reads a scenario document; throws ScenarioError for a missing or mistyped
+// field, an unknown field or key name, or a value out of range.
+Scenario ParseScenario(const nlohmann::json& doc);
+
+// Reads and parses a scenario file; throws ScenarioError when it cannot be
+// read or is not JSON.
+Scenario LoadScenarioFile(const std::string& path);
+
+// Raw key code for a key name ("p1.up", "p2.change", "esc", "key:57") under
+// the given key bindings; throws ScenarioError for an unknown name.
+uint8_t KeyCodeForName(const std::string& name,
+                       const std::array<uint8_t, game::kKeyCount>& key_codes);
+
+}  // namespace bv::sim
