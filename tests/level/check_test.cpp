@@ -55,7 +55,9 @@ bool Mentions(const std::vector<std::string>& lines, const std::string& text) {
   return false;
 }
 
-std::string All(const CheckReport& r) { return FormatReport(r, "t.lvl"); }
+std::string All(const CheckReport& r) {
+  return FormatReport(r, "t.lvl");
+}
 
 TEST(Check, AWinnableLevel) {
   CheckReport r = Check(

@@ -22,8 +22,8 @@ class LevelCli : public ::testing::Test {
  protected:
   Result Run(const std::string& args) {
     const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-    const std::string cmd = std::string(BV_BUILD_DIR) + "/brimvale-level " + args + " >" + out +
-                            " 2>" + err;
+    const std::string cmd =
+        std::string(BV_BUILD_DIR) + "/brimvale-level " + args + " >" + out + " 2>" + err;
     int raw = std::system(cmd.c_str());
     Result r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -95,8 +95,7 @@ TEST_F(LevelCli, ErrorsNameFileLineAndColumn) {
   const std::string src = Write("bad.lvl", bad);
   Result c = Run("compile " + src + " " + dir.File("bad.dmp"));
   EXPECT_EQ(c.status, 1);
-  EXPECT_NE(c.err.find(src + ":12:5: error: 'Q' is not in the legend"), std::string::npos)
-      << c.err;
+  EXPECT_NE(c.err.find(src + ":12:5: error: 'Q' is not in the legend"), std::string::npos) << c.err;
   EXPECT_FALSE(std::filesystem::exists(dir.File("bad.dmp")));
   Result k = Run("check " + src);
   EXPECT_EQ(k.status, 2);

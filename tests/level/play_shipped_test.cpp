@@ -78,8 +78,12 @@ void PlayAndExpectNoLoss(const ShippedLevel& s, Role role, const Mode& mode) {
       {"settings", {{"game_mode", mode.game_mode}}},
       {"input",
        {{{"from", kPlayStarts + 50}, {"to", kPlayStarts + 120}, {"keys", {"p1.attack"}}},
-        {{"from", kPlayStarts + 200}, {"to", kPlayStarts + 201}, {"keys", {"p1.change", "p2.change"}}},
-        {{"from", kPlayStarts + 250}, {"to", kPlayStarts + 330}, {"keys", {"p1.attack", "p2.attack"}}}}},
+        {{"from", kPlayStarts + 200},
+         {"to", kPlayStarts + 201},
+         {"keys", {"p1.change", "p2.change"}}},
+        {{"from", kPlayStarts + 250},
+         {"to", kPlayStarts + 330},
+         {"keys", {"p1.attack", "p2.attack"}}}}},
   };
   if (!route.source.empty()) {
     scenario["options"] = {

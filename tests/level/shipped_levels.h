@@ -13,9 +13,9 @@
 namespace bv::level {
 
 struct ShippedLevel {
-  std::string source;   // full path of the .lvl
-  std::string data;     // the data path the game reads ("\data\levels\...")
-  std::string output;   // full path of the compiled file in the build
+  std::string source;         // full path of the .lvl
+  std::string data;           // the data path the game reads ("\data\levels\...")
+  std::string output;         // full path of the compiled file in the build
   Role role = Role::kCustom;  // what its place demands (custom levels: arena or custom)
   std::string list_entry;     // campaign folder, or custom level name
   int number = 0;             // campaign level number; 1 for custom levels
@@ -26,8 +26,12 @@ inline bool IsNumber(const std::string& s) {
          std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-inline std::string LevelsSourceDir() { return std::string(BV_SOURCE_DIR) + "/levels"; }
-inline std::string BuildDir() { return BV_BUILD_DIR; }
+inline std::string LevelsSourceDir() {
+  return std::string(BV_SOURCE_DIR) + "/levels";
+}
+inline std::string BuildDir() {
+  return BV_BUILD_DIR;
+}
 
 // Every .lvl under levels/campaign and levels/custom, in path order. Custom
 // levels get the role their source declares (read by the caller); here kCustom.

@@ -14,7 +14,9 @@ constexpr int kDirs[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
 // How many cells one warning lists before it only counts.
 constexpr int kListed = 3;
 
-size_t Index(int x, int y) { return static_cast<size_t>(x * kMapSize + y); }
+size_t Index(int x, int y) {
+  return static_cast<size_t>(x * kMapSize + y);
+}
 
 // Walking over the level. A cell is entered unless it blocks (walls, pulsing
 // and animated walls, doors not yet opened). A moving floor pushes 3.2 pixels
@@ -206,8 +208,8 @@ class Checker {
       }
     }
     if (!stuck.empty()) {
-      Warning(std::to_string(stuck.size()) + " reachable cells have no way back to start 1: " +
-              Places(stuck));
+      Warning(std::to_string(stuck.size()) +
+              " reachable cells have no way back to start 1: " + Places(stuck));
     }
   }
 
@@ -233,10 +235,11 @@ class Checker {
       } else if (has1 && report_.cds_reachable < report_.mission_goal) {
         Problem("only " + std::to_string(report_.cds_reachable) + " of " +
                 std::to_string(report_.cds) + " CDs can be reached from start 1; the mission " +
-                "needs " + std::to_string(report_.mission_goal) + "; out of reach: " +
-                Places(UnreachableCds()));
+                "needs " + std::to_string(report_.mission_goal) +
+                "; out of reach: " + Places(UnreachableCds()));
       }
-      if (!has2) Warning("no start 2: a two-player game puts player 2 where the last level left it");
+      if (!has2)
+        Warning("no start 2: a two-player game puts player 2 where the last level left it");
     }
     if (role == Role::kArena) {
       if (!has2) Problem("no start 2: an arena needs both starts");
@@ -360,8 +363,8 @@ class Checker {
         int dx, dy;
         if (!PushDirection(image_.at(x, y).object, dx, dy)) continue;
         int nx = x + dx, ny = y + dy;
-        bool wall = !LevelImage::InMap(nx, ny) ||
-                    (IsBlockingObject(image_.at(nx, ny).object) && !IsDoor(image_.at(nx, ny).object));
+        bool wall = !LevelImage::InMap(nx, ny) || (IsBlockingObject(image_.at(nx, ny).object) &&
+                                                   !IsDoor(image_.at(nx, ny).object));
         if (wall) into_walls.push_back({x, y});
       }
     }
@@ -389,7 +392,9 @@ CheckReport CheckLevel(const LevelImage& image, Role role, const CellLocator& wh
 std::string FormatReport(const CheckReport& r, const std::string& title, bool quiet) {
   if (quiet && r.warnings.empty() && r.problems.empty()) return {};
   std::string out = title + ": " + RoleName(r.role) + " level\n";
-  auto pos = [](const MapPos& p) { return "x " + std::to_string(p.x) + " y " + std::to_string(p.y); };
+  auto pos = [](const MapPos& p) {
+    return "x " + std::to_string(p.x) + " y " + std::to_string(p.y);
+  };
   if (!quiet) {
     for (int p = 0; p < 2; ++p) {
       out += "  start " + std::to_string(p + 1) + ": ";
@@ -404,8 +409,7 @@ std::string FormatReport(const CheckReport& r, const std::string& title, bool qu
     for (const auto& [kind, count] : r.actors) {
       const game::EntityStats* s = game::StatsForKind(kind);
       out += "    " + EntityName(kind) + " x" + std::to_string(count) + "  (" + KindClass(kind) +
-             ", " + std::to_string(s->max_hp) + " hp, damage " + std::to_string(s->damage) +
-             ")\n";
+             ", " + std::to_string(s->max_hp) + " hp, damage " + std::to_string(s->damage) + ")\n";
     }
     bool any = false;
     for (int k = 0; k < 5; ++k) {
@@ -415,19 +419,19 @@ std::string FormatReport(const CheckReport& r, const std::string& title, bool qu
       any = true;
       out += "    card" + std::to_string(k) + " x" + std::to_string(c.cards.size()) + " (" +
              std::to_string(c.cards_reachable) + " reachable), door" + std::to_string(k) + " x" +
-             std::to_string(c.doors.size()) + " (" + std::to_string(c.doors_opened) +
-             " opened)\n";
+             std::to_string(c.doors.size()) + " (" + std::to_string(c.doors_opened) + " opened)\n";
     }
     if (!any) out += "  cards and doors: none\n";
-    out += "  walkable cells: " + std::to_string(r.walkable_cells) + ", reachable from start 1: " +
-           std::to_string(r.reachable_cells) + "\n";
+    out += "  walkable cells: " + std::to_string(r.walkable_cells) +
+           ", reachable from start 1: " + std::to_string(r.reachable_cells) + "\n";
   }
   for (const std::string& w : r.warnings) out += "  warning: " + w + "\n";
   for (const std::string& p : r.problems) out += "  problem: " + p + "\n";
   if (!quiet || !r.ok()) {
     const bool single = r.role == Role::kCampaign || r.role == Role::kCustom;
     out += std::string("  result: ") +
-           (r.ok() ? (single ? "winnable" : "playable") : "FAILS as a " + std::string(RoleName(r.role)) + " level") +
+           (r.ok() ? (single ? "winnable" : "playable")
+                   : "FAILS as a " + std::string(RoleName(r.role)) + " level") +
            "\n";
   }
   return out;

@@ -7,16 +7,19 @@ namespace bv::level {
 namespace {
 
 const std::array<const char*, kLastObjectCode + 1> kObjectNames = {
-    "floor",          "solid",        "medkit",       "eagle",          "mp5",
-    "blaster",        "eagle_ammo",   "mp5_ammo",     "blaster_ammo",   "eagle_ammo_big",
-    "mp5_ammo_big",   "blaster_ammo_big", "cd",       "alert",          "level_sound",
-    "menu_one",       "menu_two",     "menu_options", "menu_exit",      "menu_sound",
-    "alert_long",     "upgrade",      "roar1",        "roar2",          "power_on",
-    "power_off",      "minigun",      "minigun_ammo_big", "minigun_ammo", "steroids",
-    "pulse_red",      "pulse_green",  "pulse_blue",   "trap",           "animated",
-    "card0",          "card1",        "card2",        "card3",          "card4",
-    "door0",          "door1",        "door2",        "door3",          "door4",
-    "push_up",        "push_down",    "push_left",    "push_right",
+    "floor",        "solid",          "medkit",       "eagle",
+    "mp5",          "blaster",        "eagle_ammo",   "mp5_ammo",
+    "blaster_ammo", "eagle_ammo_big", "mp5_ammo_big", "blaster_ammo_big",
+    "cd",           "alert",          "level_sound",  "menu_one",
+    "menu_two",     "menu_options",   "menu_exit",    "menu_sound",
+    "alert_long",   "upgrade",        "roar1",        "roar2",
+    "power_on",     "power_off",      "minigun",      "minigun_ammo_big",
+    "minigun_ammo", "steroids",       "pulse_red",    "pulse_green",
+    "pulse_blue",   "trap",           "animated",     "card0",
+    "card1",        "card2",          "card3",        "card4",
+    "door0",        "door1",          "door2",        "door3",
+    "door4",        "push_up",        "push_down",    "push_left",
+    "push_right",
 };
 
 }  // namespace
@@ -63,13 +66,31 @@ bool IsBlockingObject(int code) {
          code == obj::kAnimated || IsDoor(code);
 }
 
-bool IsDoor(int code) { return code >= obj::kFirstDoor && code < obj::kFirstDoor + 5; }
-bool IsCard(int code) { return code >= obj::kFirstCard && code < obj::kFirstCard + 5; }
+bool IsDoor(int code) {
+  return code >= obj::kFirstDoor && code < obj::kFirstDoor + 5;
+}
+bool IsCard(int code) {
+  return code >= obj::kFirstCard && code < obj::kFirstCard + 5;
+}
 
 bool IsRespawnable(int code) {
   switch (code) {
-    case 2: case 6: case 7: case 8: case 9: case 10: case 11: case 21:
-    case 27: case 28: case 29: case 35: case 36: case 37: case 38: case 39:
+    case 2:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 21:
+    case 27:
+    case 28:
+    case 29:
+    case 35:
+    case 36:
+    case 37:
+    case 38:
+    case 39:
       return true;
     default:
       return false;
@@ -79,20 +100,33 @@ bool IsRespawnable(int code) {
 bool PushDirection(int code, int& dx, int& dy) {
   dx = dy = 0;
   switch (code) {
-    case obj::kPushUp: dy = -1; return true;
-    case obj::kPushDown: dy = 1; return true;
-    case obj::kPushLeft: dx = -1; return true;
-    case obj::kPushRight: dx = 1; return true;
-    default: return false;
+    case obj::kPushUp:
+      dy = -1;
+      return true;
+    case obj::kPushDown:
+      dy = 1;
+      return true;
+    case obj::kPushLeft:
+      dx = -1;
+      return true;
+    case obj::kPushRight:
+      dx = 1;
+      return true;
+    default:
+      return false;
   }
 }
 
 const char* RoleName(Role role) {
   switch (role) {
-    case Role::kCampaign: return "campaign";
-    case Role::kArena: return "arena";
-    case Role::kCustom: return "custom";
-    case Role::kMenu: return "menu";
+    case Role::kCampaign:
+      return "campaign";
+    case Role::kArena:
+      return "arena";
+    case Role::kCustom:
+      return "custom";
+    case Role::kMenu:
+      return "menu";
   }
   return "custom";
 }

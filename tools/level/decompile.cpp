@@ -18,13 +18,20 @@ const char* PreferredKeys(const Cell& c) {
   if (c.entity == 2) return "2";
   if (c.entity != 0) return "";
   switch (c.object) {
-    case obj::kSolid: return "#%&=|XWHM";
-    case obj::kFloor: return ".,:;`-_~";
-    case obj::kCd: return "C";
-    case obj::kMedkit: return "+";
-    case obj::kSteroids: return "S";
-    case obj::kTrap: return "T";
-    default: return "";
+    case obj::kSolid:
+      return "#%&=|XWHM";
+    case obj::kFloor:
+      return ".,:;`-_~";
+    case obj::kCd:
+      return "C";
+    case obj::kMedkit:
+      return "+";
+    case obj::kSteroids:
+      return "S";
+    case obj::kTrap:
+      return "T";
+    default:
+      return "";
   }
 }
 
@@ -140,7 +147,8 @@ std::string Decompile(const LevelImage& image, const std::string& origin) {
         row.push_back(it->second);
       } else {
         row.push_back(filler);
-        at_lines += "at " + std::to_string(x) + " " + std::to_string(y) + " " + CellFields(c) + "\n";
+        at_lines +=
+            "at " + std::to_string(x) + " " + std::to_string(y) + " " + CellFields(c) + "\n";
       }
     }
     out += row + "\n";

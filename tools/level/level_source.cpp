@@ -16,7 +16,9 @@ std::string SourceLocation::Format() const {
   return out;
 }
 
-std::string Diagnostic::Format() const { return where.Format() + ": error: " + message; }
+std::string Diagnostic::Format() const {
+  return where.Format() + ": error: " + message;
+}
 
 std::string LevelSource::Where(int x, int y) const {
   const Origin& o = origin(x, y);
@@ -39,8 +41,12 @@ namespace {
 constexpr int kMaxIncludeDepth = 8;
 constexpr size_t kMaxSourceBytes = 4 * 1024 * 1024;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsKeyChar(char c) { return c >= 33 && c <= 126; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsKeyChar(char c) {
+  return c >= 33 && c <= 126;
+}
 
 struct Token {
   enum Kind { kWord, kString, kChar } kind = kWord;
@@ -100,7 +106,9 @@ bool IsIdentifier(const std::string& s) {
   return true;
 }
 
-std::string Quote(char c) { return std::string("'") + c + "'"; }
+std::string Quote(char c) {
+  return std::string("'") + c + "'";
+}
 
 class Parser {
  public:
@@ -111,8 +119,8 @@ class Parser {
   void ParseMain(const std::string& text, const std::string& file) {
     ParseFile(text, file, 0, false);
     if (!seen_header_ && result_.errors.empty()) {
-      Error(file, 1, 1, "a level source starts with 'level-source " +
-                            std::to_string(kSourceVersion) + "'");
+      Error(file, 1, 1,
+            "a level source starts with 'level-source " + std::to_string(kSourceVersion) + "'");
     }
     Cell pad = pad_.value_or(kPadCell);
     for (int x = 0; x < kMapSize; ++x) {
@@ -247,7 +255,9 @@ class Parser {
     return true;
   }
 
-  static bool IsWord(const Token& t, const char* w) { return t.kind == Token::kWord && t.text == w; }
+  static bool IsWord(const Token& t, const char* w) {
+    return t.kind == Token::kWord && t.text == w;
+  }
 
   bool ExpectCount(const std::vector<Token>& t, size_t n) {
     if (t.size() > n) {
@@ -262,19 +272,20 @@ class Parser {
   void Statement(const std::vector<Token>& t, Block& block) {
     const Token& head = t[0];
     if (head.kind != Token::kWord) {
-      Error(head.column, "expected a statement (level-source, name, role, include, const, pad, "
-                         "legend, map, at)");
+      Error(head.column,
+            "expected a statement (level-source, name, role, include, const, pad, "
+            "legend, map, at)");
       return;
     }
     const std::string& w = head.text;
     if (!seen_header_ && w != "level-source") {
-      Error(head.column, "a level source starts with 'level-source " +
-                             std::to_string(kSourceVersion) + "'");
+      Error(head.column,
+            "a level source starts with 'level-source " + std::to_string(kSourceVersion) + "'");
       seen_header_ = true;  // one complaint is enough
       return;
     }
-    if (in_include_ && (w == "level-source" || w == "name" || w == "role" || w == "map" ||
-                        w == "at")) {
+    if (in_include_ &&
+        (w == "level-source" || w == "name" || w == "role" || w == "map" || w == "at")) {
       Error(head.column, "'" + w + "' is not allowed in an included file");
       return;
     }
@@ -368,7 +379,8 @@ class Parser {
     }
     auto it = consts_.find(name);
     if (it != consts_.end()) {
-      Error(t[1].column, "constant '" + name + "' is already defined at " + it->second.where.Format());
+      Error(t[1].column,
+            "constant '" + name + "' is already defined at " + it->second.where.Format());
       return;
     }
     if (!ExpectCount(t, 3)) return;
@@ -494,8 +506,8 @@ class Parser {
       const Token& v = t[i + 1];
       if (f.text == "like") {
         if (!allow_like || seen_texture || seen_tint || seen_object || seen_entity) {
-          Error(f.column, allow_like ? "'like' comes before the other fields"
-                                     : "'like' is not allowed here");
+          Error(f.column,
+                allow_like ? "'like' comes before the other fields" : "'like' is not allowed here");
           return false;
         }
         if (v.kind != Token::kChar) {
@@ -564,8 +576,9 @@ class Parser {
         return true;
       }
     }
-    Error(v.column, std::string("unknown ") + what + " '" + v.text + "'" +
-                        (by_name != nullptr ? " (a number 0..255 or a name)" : " (a number 0..255)"));
+    Error(v.column,
+          std::string("unknown ") + what + " '" + v.text + "'" +
+              (by_name != nullptr ? " (a number 0..255 or a name)" : " (a number 0..255)"));
     return false;
   }
 
@@ -624,8 +637,8 @@ class Parser {
       }
       char c = row[i];
       if (!IsKeyChar(c)) {
-        Error(column, "unexpected byte " + std::to_string(static_cast<unsigned char>(c)) +
-                          " in the map");
+        Error(column,
+              "unexpected byte " + std::to_string(static_cast<unsigned char>(c)) + " in the map");
         continue;
       }
       auto it = legend_.find(c);

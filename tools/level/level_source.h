@@ -15,8 +15,8 @@ namespace bv::level {
 
 struct SourceLocation {
   std::string file;
-  int line = 0;    // 1-based; 0 when not known
-  int column = 0;  // 1-based byte column; 0 for the whole line
+  int line = 0;                // 1-based; 0 when not known
+  int column = 0;              // 1-based byte column; 0 for the whole line
   std::string Format() const;  // "file:line:column"
 };
 
@@ -41,7 +41,9 @@ struct LevelSource {
     int column = 0;
   };
   std::vector<Origin> origins = std::vector<Origin>(kMapSize * kMapSize);
-  const Origin& origin(int x, int y) const { return origins[static_cast<size_t>(x * kMapSize + y)]; }
+  const Origin& origin(int x, int y) const {
+    return origins[static_cast<size_t>(x * kMapSize + y)];
+  }
   // "file:line:column", or empty for a padded cell.
   std::string Where(int x, int y) const;
 };
