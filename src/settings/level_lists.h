@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bv::settings {
+
+// The level list's entries, sorted by name (case-insensitive, ties by bytes)
+// so that every run and every machine shows the same order. A missing or
+// unreadable folder gives an empty list.
+
+// Every folder (hidden ones too) under program_dir/data/levels/campaign.
+std::vector<std::string> ListCampaigns(const std::string& program_dir);
+
+// Every entry under program_dir/data/levels/custom whose name ends in ".dmp",
+// without those four characters. Like the file pattern it stands for, this
+// also lists a folder named so.
+std::vector<std::string> ListCustomLevels(const std::string& program_dir);
+
+bool LevelNameLess(const std::string& a, const std::string& b);
+
+// An entry as the window shows it, in UTF-8. Entries are file names, whose
+// bytes are the system's: UTF-8 normally, Windows-1250 in data copied from
+// the old platform.
+std::string LevelDisplayName(const std::string& name);
+
+}  // namespace bv::settings

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+union SDL_Event;
+struct SDL_Window;
+
+namespace bv::settings {
+
+class OptionsForm;
+
+// The options window's face: a second SDL window with its own renderer,
+// drawn with Dear ImGui over an OptionsForm. It never runs a loop of its
+// own: the app passes every SDL event through HandleEvent and calls Pump
+// once per pass of its frame loop, so the game keeps running while the
+// window is shown. Visibility follows the form: OptionsForm::Show (through
+// LiveOptions::RequestOpenOptions) shows it, the close button closes the
+// form and hides it.
+class OptionsDialog {
+ public:
+  explicit OptionsDialog(OptionsForm& form);
+  ~OptionsDialog();
+  OptionsDialog(const OptionsDialog&) = delete;
+  OptionsDialog& operator=(const OptionsDialog&) = delete;
+
+  // Creates the window hidden: caption "Brimvale - opcje gry", a fixed
+  // 585 by 412 client area, always on top, a dialog of `main_window` when
+  // one is given (centred over it when shown; otherwise on the screen).
+  // SDL's video must be running. False, with the reason, when the window,
+  // its renderer or the toolkit cannot be set up.
+  bool Create(SDL_Window* main_window, std::string* error);
+  SDL_Window* window() const { return window_; }
+
+  // Every SDL event of the app passes here first. True when the app must
+  // not act on it: the dialog's own events, and the main window's input
+  // and close requests while the dialog is shown (the main window is
+  // disabled then).
+  bool HandleEvent(const SDL_Event& event);
+
+  // Once per pass of the app's loop: shows or hides the window to match the
+  // form, and draws a frame when one is due (at most about 60 a second).
+  void Pump();
+
+  // Writes the next frame drawn as a PNG file, then calls `done`.
+  using ScreenshotDone = std::function<void(bool ok, const std::string& error)>;
+  void RequestScreenshot(std::string path, ScreenshotDone done);
+
+ private:
+  struct Impl;
+  OptionsForm& form_;
+  SDL_Window* window_ = nullptr;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace bv::settings

@@ -1,0 +1,177 @@
+#include "settings/options_form.h"
+
+#include <algorithm>
+
+#include "game/key_source.h"
+#include "game/world.h"
+#include "settings/config_file.h"
+#include "settings/level_lists.h"
+#include "settings/options_labels.h"
+
+namespace bv::settings {
+
+namespace {
+
+// The world's key_codes put attack before change weapon; the file and the
+// key edits put change weapon first.
+constexpr std::array<int, kConfigKeysPerPlayer> kWorldActionOfEdit{0, 1, 2, 3, 5, 4};
+
+}  // namespace
+
+OptionsForm::OptionsForm(game::World& world, LiveOptions& live, std::string program_dir)
+    : world_(world), live_(live), program_dir_(std::move(program_dir)) {}
+
+OptionsForm::~OptionsForm() {
+  live_.set_open_options_handler(nullptr);
+}
+
+bool OptionsForm::Create() {
+  bool loaded = true;
+  const ConfigLoad load = LoadConfigFile(program_dir_);
+  if (load.status == ConfigLoadStatus::kLoaded) {
+    ApplyLoadedRecord(DecodeConfig(load.bytes));
+  } else if (load.status == ConfigLoadStatus::kError) {
+    if (fatal_report_) fatal_report_(kConfigErrorCode, kConfigLoadErrorText);
+    loaded = false;
+  }
+  ClickCampaign();
+  ModeRules();
+  live_.set_open_options_handler([this] { Show(); });
+  Close();
+  return loaded;
+}
+
+void OptionsForm::ApplyLoadedRecord(const ConfigRecord& r) {
+  set_hud_trans_bar(r.hud_trans);
+  set_map_trans_bar(r.map_trans);
+  colors_ = {r.p1_color, r.p2_color, r.en_color};
+  live_.set_difficulty(r.dif_level);  // beyond the list: no selection
+  // Beyond the list the mode would be none, which the game cannot play.
+  multi_tryb_ = r.multi_tryb < kModeCount ? r.multi_tryb : 0;
+  live_.set_frag_limit(r.frag_limit);
+  live_.set_point_limit(r.point_limit);
+  live_.set_reitem_period(r.reitem_period);
+  live_.set_arenamode(r.arenamode != 0);
+  anti_ = r.anti != 0;
+  dirt_ = r.dirt != 0;
+  live_.set_show_fps(r.showfps != 0);
+  keys_codes_ = r.keys;
+}
+
+void OptionsForm::Show() {
+  focused_key_ = kNoKeyEdit;
+  live_.set_options_visible(true);
+}
+
+void OptionsForm::Close() {
+  Mirror();
+  focused_key_ = kNoKeyEdit;
+  live_.set_options_visible(false);
+}
+
+void OptionsForm::Mirror() {
+  world_.hud_alpha = static_cast<uint8_t>(hud_trans_bar_);
+  world_.minimap_alpha = static_cast<uint8_t>(map_trans_bar_);
+  world_.players[0].color = colors_[0];
+  world_.players[1].color = colors_[1];
+  world_.enemy_color = colors_[2];
+  if (draw_switches_) draw_switches_(anti_, dirt_);
+  world_.game_mode = static_cast<uint8_t>(multi_tryb_);
+  for (int p = 0; p < 2; ++p) {
+    for (int a = 0; a < kConfigKeysPerPlayer; ++a) {
+      world_.key_codes[static_cast<size_t>(p * kConfigKeysPerPlayer + kWorldActionOfEdit[a])] =
+          keys_codes_[static_cast<size_t>(p * kConfigKeysPerPlayer + a)];
+    }
+  }
+}
+
+ConfigRecord OptionsForm::RecordToSave() const {
+  ConfigRecord r;
+  // The mirrored settings come from the world, which equals the controls
+  // whenever the window is hidden.
+  r.hud_trans = world_.hud_alpha;
+  r.map_trans = world_.minimap_alpha;
+  r.p1_color = world_.players[0].color;
+  r.p2_color = world_.players[1].color;
+  r.en_color = world_.enemy_color;
+  r.multi_tryb = world_.game_mode;
+  // No selection (-1) is written as its low byte, 255, and reads back as none.
+  r.dif_level = static_cast<uint8_t>(live_.difficulty());
+  r.frag_limit = static_cast<uint8_t>(live_.frag_limit());
+  r.point_limit = live_.point_limit();
+  r.reitem_period = static_cast<uint16_t>(live_.reitem_period());
+  r.arenamode = live_.arenamode();
+  r.anti = anti_;
+  r.dirt = dirt_;
+  r.showfps = live_.show_fps();
+  r.keys = keys_codes_;
+  return r;
+}
+
+bool OptionsForm::SaveSettings() {
+  if (SaveConfigFile(program_dir_, EncodeConfig(RecordToSave()))) return true;
+  if (fatal_report_) fatal_report_(kConfigErrorCode, kConfigSaveErrorText);
+  return false;
+}
+
+void OptionsForm::set_hud_trans_bar(int position) {
+  hud_trans_bar_ = std::clamp(position, kTransMin, kTransMax);
+}
+
+void OptionsForm::set_map_trans_bar(int position) {
+  map_trans_bar_ = std::clamp(position, kTransMin, kTransMax);
+}
+
+std::string OptionsForm::hud_trans_lab() const {
+  return PercentLabel(hud_trans_bar_);
+}
+std::string OptionsForm::map_trans_lab() const {
+  return PercentLabel(map_trans_bar_);
+}
+std::string OptionsForm::frag_lab() const {
+  return FragLabel(live_.frag_limit());
+}
+std::string OptionsForm::point_lab() const {
+  return PointLabel(live_.point_limit());
+}
+
+void OptionsForm::ClickCampaign() {
+  live_.set_level_source(LevelSource::kCampaign);
+  live_.set_level_list(ListCampaigns(program_dir_));
+}
+
+void OptionsForm::ClickCustom() {
+  live_.set_level_source(LevelSource::kCustom);
+  live_.set_level_list(ListCustomLevels(program_dir_));
+}
+
+void OptionsForm::set_multi_tryb(int index) {
+  multi_tryb_ = (index >= 0 && index < kModeCount) ? index : 0;
+  ModeRules();
+}
+
+void OptionsForm::ModeRules() {
+  const bool versus = multi_tryb_ == 1 || multi_tryb_ == 2;
+  level_choice_enabled_ = !versus;
+  difficulty_enabled_ = !versus;
+  // Selecting the custom button fills its list, as a click does; it is
+  // already selected when switching between the two versus modes, and then
+  // the list and its selection stay.
+  if (versus && live_.level_source() != LevelSource::kCustom) ClickCustom();
+}
+
+void OptionsForm::set_focused_key(int edit) {
+  focused_key_ = (edit >= 0 && edit < kKeyEditCount) ? edit : kNoKeyEdit;
+}
+
+void OptionsForm::KeyDownInKeyEdit() {
+  if (focused_key_ == kNoKeyEdit || keys_ == nullptr) return;
+  keys_->Update();  // a failed read leaves the table as it was
+  for (int code = 0; code < 256; ++code) {
+    if (keys_->KeyDown(static_cast<uint8_t>(code))) {
+      keys_codes_[static_cast<size_t>(focused_key_)] = static_cast<uint8_t>(code);
+    }
+  }
+}
+
+}  // namespace bv::settings

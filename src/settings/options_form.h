@@ -1,0 +1,152 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "settings/config_record.h"
+#include "settings/live_options.h"
+
+namespace bv::game {
+struct World;
+class KeySource;
+}  // namespace bv::game
+
+namespace bv::settings {
+
+enum class Swatch { kPlayer1, kPlayer2, kEnemy };
+
+// The twelve key edits, in the file's order: player 1's up, down, left,
+// right, change weapon, attack, then player 2's.
+constexpr int kKeyEditCount = 2 * kConfigKeysPerPlayer;
+constexpr int kNoKeyEdit = -1;
+
+// The options window without its face: every control's value, the handlers,
+// the level lists, key capture, and the settings load, mirror and save. The
+// live options are the controls the game reads directly; the rest lives
+// here and reaches the world only when the window closes. The drawing layer
+// reads and writes the controls through this class, so all of it runs and
+// is tested headless.
+class OptionsForm {
+ public:
+  static constexpr int kTransMin = 25, kTransMax = 230;
+  static constexpr int kModeCount = 3;  // Cooperation, Deathmatch, Pointmatch
+
+  // code, text (Windows-1250). The app's fatal report: shows the text and
+  // ends the program; true when it did.
+  using FatalReport = std::function<bool(int32_t code, const std::string& text)>;
+  // Pushed into the drawing device at each close.
+  using DrawSwitches = std::function<void(bool antialias, bool dithering)>;
+
+  OptionsForm(game::World& world, LiveOptions& live, std::string program_dir);
+  ~OptionsForm();
+  OptionsForm(const OptionsForm&) = delete;
+  OptionsForm& operator=(const OptionsForm&) = delete;
+
+  // The window's own keyboard reader, used by key capture; without one,
+  // capture finds no key down.
+  void set_key_source(game::KeySource* keys) { keys_ = keys; }
+  void set_fatal_report(FatalReport report) { fatal_report_ = std::move(report); }
+  void set_draw_switches(DrawSwitches push) { draw_switches_ = std::move(push); }
+
+  // Window creation, once at start while hidden: settings load, campaign
+  // list, mode rules, then a close, which mirrors the settings into the
+  // world. Also makes LiveOptions::RequestOpenOptions show this window.
+  // False when the settings file could not be read (already reported; the
+  // controls then keep their defaults).
+  bool Create();
+  // Shown for editing; the main window is disabled until Close.
+  void Show();
+  // The close button: mirrors the settings into the world and hides.
+  void Close();
+  bool visible() const { return live_.options_visible(); }
+
+  // The main window's close: writes config.dat from the world's mirrors and
+  // the controls. False when the file could not be written (reported).
+  bool SaveSettings();
+  // The record SaveSettings writes.
+  ConfigRecord RecordToSave() const;
+
+  // Graphics.
+  int hud_trans_bar() const { return hud_trans_bar_; }
+  void set_hud_trans_bar(int position);
+  std::string hud_trans_lab() const;
+  int map_trans_bar() const { return map_trans_bar_; }
+  void set_map_trans_bar(int position);
+  std::string map_trans_lab() const;
+  uint32_t color(Swatch s) const { return colors_[static_cast<int>(s)]; }
+  // The colour dialog confirmed; a cancelled dialog changes nothing.
+  void set_color(Swatch s, uint32_t color) { colors_[static_cast<int>(s)] = color; }
+  bool anti() const { return anti_; }
+  void set_anti(bool on) { anti_ = on; }
+  bool dirt() const { return dirt_; }
+  void set_dirt(bool on) { dirt_ = on; }
+  bool showfps() const { return live_.show_fps(); }
+  void set_showfps(bool on) { live_.set_show_fps(on); }
+
+  // Level choice: the radio buttons and the list (held by the live options).
+  bool level_choice_enabled() const { return level_choice_enabled_; }
+  LevelSource level_source() const { return live_.level_source(); }
+  void ClickCampaign();
+  void ClickCustom();
+  const std::vector<std::string>& level_list() const { return live_.level_list(); }
+  int selected_level() const { return live_.selected(); }
+  void set_selected_level(int index) { live_.set_selected(index); }
+
+  // Game.
+  bool difficulty_enabled() const { return difficulty_enabled_; }
+  int dif_level() const { return live_.difficulty(); }  // -1: no selection
+  void set_dif_level(int index) { live_.set_difficulty(index); }
+
+  // Multiplayer.
+  int multi_tryb() const { return multi_tryb_; }
+  // A change of the mode list; applies the mode rules.
+  void set_multi_tryb(int index);
+  int frag_bar() const { return live_.frag_limit(); }
+  void set_frag_bar(int position) { live_.set_frag_limit(position); }
+  std::string frag_lab() const;
+  int point_bar() const { return live_.point_limit(); }
+  void set_point_bar(int position) { live_.set_point_limit(position); }
+  std::string point_lab() const;
+  bool arenamode() const { return live_.arenamode(); }
+  void set_arenamode(bool on) { live_.set_arenamode(on); }
+  int reitem_bar() const { return live_.reitem_period(); }
+  void set_reitem_bar(int position) { live_.set_reitem_period(position); }
+
+  // Keys: the code each key edit shows (its text is the code in decimal).
+  uint8_t key(int edit) const { return keys_codes_[static_cast<size_t>(edit)]; }
+  std::string key_text(int edit) const { return std::to_string(key(edit)); }
+  // The key edit holding the focus, or kNoKeyEdit.
+  int focused_key() const { return focused_key_; }
+  void set_focused_key(int edit);
+  // A key went down in the focused key edit: refresh the reader and store
+  // the highest code held. Nothing held, or no edit focused: no change.
+  void KeyDownInKeyEdit();
+
+ private:
+  void ApplyLoadedRecord(const ConfigRecord& r);
+  void ModeRules();
+  void Mirror();
+
+  game::World& world_;
+  LiveOptions& live_;
+  std::string program_dir_;
+  game::KeySource* keys_ = nullptr;
+  FatalReport fatal_report_;
+  DrawSwitches draw_switches_;
+
+  int hud_trans_bar_ = 102;
+  int map_trans_bar_ = 153;
+  std::array<uint32_t, 3> colors_{16744448, 65280, 255};
+  bool anti_ = false;
+  bool dirt_ = false;
+  int multi_tryb_ = 0;
+  bool level_choice_enabled_ = true;
+  bool difficulty_enabled_ = true;
+  std::array<uint8_t, kKeyEditCount> keys_codes_ = ConfigRecord{}.keys;
+  int focused_key_ = kNoKeyEdit;
+};
+
+}  // namespace bv::settings

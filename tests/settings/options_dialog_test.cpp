@@ -1,0 +1,156 @@
+#include "settings/options_dialog.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "game/key_source.h"
+#include "game/world.h"
+#include "settings/live_options.h"
+#include "settings/options_form.h"
+#include "support/temp_dir.h"
+
+namespace bv::settings {
+namespace {
+
+// The real window on SDL's dummy video driver (set for every test): no
+// pixels reach a screen, but windows, the renderer and the toolkit all run.
+class OptionsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    main_window = SDL_CreateWindow("Brimvale", 0, 0, 640, 480, 0);
+    ASSERT_NE(main_window, nullptr) << SDL_GetError();
+    form = std::make_unique<OptionsForm>(*world, live, dir.path());
+    form->set_key_source(&keys);
+    dialog = std::make_unique<OptionsDialog>(*form);
+    std::string error;
+    ASSERT_TRUE(dialog->Create(main_window, &error)) << error;
+    form->Create();
+  }
+  void TearDown() override {
+    dialog.reset();
+    form.reset();
+    if (main_window != nullptr) SDL_DestroyWindow(main_window);
+    SDL_Quit();
+  }
+
+  SDL_Event WindowEvent(SDL_Window* w, Uint8 what) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = SDL_GetWindowID(w);
+    e.window.event = what;
+    return e;
+  }
+  SDL_Event KeyDown(SDL_Window* w) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = SDL_GetWindowID(w);
+    e.key.keysym.scancode = SDL_SCANCODE_W;
+    return e;
+  }
+  bool Shown() const { return (SDL_GetWindowFlags(dialog->window()) & SDL_WINDOW_SHOWN) != 0; }
+
+  test::TempDir dir;
+  std::unique_ptr<game::World> world = std::make_unique<game::World>();
+  LiveOptions live;
+  game::KeyTable keys;
+  SDL_Window* main_window = nullptr;
+  std::unique_ptr<OptionsForm> form;
+  std::unique_ptr<OptionsDialog> dialog;
+};
+
+TEST_F(OptionsDialogTest, AHiddenFixedWindowThatFollowsTheForm) {
+  SDL_Window* w = dialog->window();
+  EXPECT_STREQ(SDL_GetWindowTitle(w), "Brimvale - opcje gry");
+  int width = 0, height = 0;
+  SDL_GetWindowSize(w, &width, &height);
+  EXPECT_EQ(width, 585);
+  EXPECT_EQ(height, 412);
+  EXPECT_EQ(SDL_GetWindowFlags(w) & SDL_WINDOW_RESIZABLE, 0u);
+  EXPECT_NE(SDL_GetWindowFlags(w) & SDL_WINDOW_ALWAYS_ON_TOP, 0u);
+  dialog->Pump();
+  EXPECT_FALSE(Shown());
+
+  live.RequestOpenOptions();  // the menu level's options cell
+  dialog->Pump();
+  EXPECT_TRUE(Shown());
+  dialog->Pump();  // drawing frames while shown
+  dialog->Pump();
+}
+
+TEST_F(OptionsDialogTest, TheCloseButtonMirrorsAndHides) {
+  live.RequestOpenOptions();
+  dialog->Pump();
+  form->set_hud_trans_bar(230);
+  EXPECT_EQ(world->hud_alpha, 102);
+  EXPECT_TRUE(dialog->HandleEvent(WindowEvent(dialog->window(), SDL_WINDOWEVENT_CLOSE)));
+  EXPECT_FALSE(form->visible());
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(world->hud_alpha, 230);
+  // It opens again, and closes again, as often as asked.
+  live.RequestOpenOptions();
+  dialog->Pump();
+  EXPECT_TRUE(Shown());
+  dialog->HandleEvent(WindowEvent(dialog->window(), SDL_WINDOWEVENT_CLOSE));
+  EXPECT_FALSE(Shown());
+}
+
+TEST_F(OptionsDialogTest, TheMainWindowIsDisabledWhileShown) {
+  EXPECT_FALSE(dialog->HandleEvent(KeyDown(main_window)));
+  EXPECT_FALSE(dialog->HandleEvent(WindowEvent(main_window, SDL_WINDOWEVENT_CLOSE)));
+  live.RequestOpenOptions();
+  dialog->Pump();
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(main_window)));
+  EXPECT_TRUE(dialog->HandleEvent(WindowEvent(main_window, SDL_WINDOWEVENT_CLOSE)));
+  EXPECT_FALSE(dialog->HandleEvent(WindowEvent(main_window, SDL_WINDOWEVENT_EXPOSED)));
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  EXPECT_FALSE(dialog->HandleEvent(quit));
+  dialog->HandleEvent(WindowEvent(dialog->window(), SDL_WINDOWEVENT_CLOSE));
+  EXPECT_FALSE(dialog->HandleEvent(KeyDown(main_window)));
+}
+
+TEST_F(OptionsDialogTest, AKeyDownInTheWindowReachesTheFocusedKeyEdit) {
+  live.RequestOpenOptions();
+  dialog->Pump();
+  keys.Set(200, true);
+  keys.Set(17, true);
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(dialog->window())));  // no edit focused yet
+  EXPECT_EQ(form->key(1), 208);
+  form->set_focused_key(1);
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(dialog->window())));
+  EXPECT_EQ(form->key(1), 200);
+}
+
+TEST_F(OptionsDialogTest, AScreenshotIsAPngOfTheWindow) {
+  live.RequestOpenOptions();
+  const std::string path = dir.path() + "/shot.png";
+  bool called = false, ok = false;
+  dialog->RequestScreenshot(path, [&](bool success, const std::string&) {
+    called = true;
+    ok = success;
+  });
+  for (int i = 0; i < 100 && !called; ++i) {
+    dialog->Pump();
+    SDL_Delay(5);
+  }
+  ASSERT_TRUE(called);
+  ASSERT_TRUE(ok);
+  std::ifstream in(path, std::ios::binary);
+  const std::string png{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  auto be32 = [&](size_t at) {
+    return (static_cast<uint8_t>(png[at]) << 24) | (static_cast<uint8_t>(png[at + 1]) << 16) |
+           (static_cast<uint8_t>(png[at + 2]) << 8) | static_cast<uint8_t>(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), 585);
+  EXPECT_EQ(be32(20), 412);
+}
+
+}  // namespace
+}  // namespace bv::settings

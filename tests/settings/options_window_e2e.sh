@@ -1,0 +1,136 @@
+#!/bin/bash
+# End-to-end check of the real options window on a virtual X display: open
+# it, take a screenshot, move the panel bar and bind a key with the mouse and
+# the keyboard, close it, and see the change reach the world and config.dat.
+#
+# usage: options_window_e2e.sh BRIMVALE_OPTIONS X11_CLOSE_WINDOW [SCREENSHOT_COPY]
+# Every wait is on a state the program reports, with a bounded number of tries.
+set -u
+
+HOST=$1
+CLOSER=$2
+KEEP=${3:-${BV_KEEP_SCREENSHOT:-}}
+
+for tool in Xvfb xdotool od; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is missing"
+    exit 77
+  fi
+done
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+HOST_PID=""
+cleanup() {
+  [ -n "$HOST_PID" ] && kill "$HOST_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output"
+  cat "$WORK/out" 2>/dev/null
+  echo "--- program errors"
+  cat "$WORK/err" 2>/dev/null
+  exit 1
+}
+
+# wait_for CONDITION-COMMAND...: up to 10 s, in tenths.
+wait_for() {
+  local i
+  for i in $(seq 100); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+has_line() { grep -q -- "$1" "$WORK/out" 2>/dev/null; }
+host_alive() { kill -0 "$HOST_PID" 2>/dev/null; }
+
+# Asks for the controls until the wanted text shows in a fresh state line.
+wait_state() {
+  local want=$1 i
+  for i in $(seq 50); do
+    host_alive || return 1
+    kill -USR2 "$HOST_PID"
+    sleep 0.2
+    if grep '^state ' "$WORK/out" | tail -n 1 | grep -q -- "$want"; then return 0; fi
+  done
+  return 1
+}
+
+# A scratch program folder with a campaign and a custom level.
+mkdir -p "$WORK/data/levels/campaign/kampania" "$WORK/data/levels/custom"
+: >"$WORK/data/levels/custom/arena.dmp"
+
+# A display of our own: Xvfb picks a free number and tells it.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+wait_for test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$WORK/display")"
+
+SDL_VIDEODRIVER=x11 "$HOST" --dir "$WORK" --screenshot "$WORK/shot.png" --once \
+  --no-message-box >"$WORK/out" 2>"$WORK/err" &
+HOST_PID=$!
+
+wait_for has_line '^shown$' || fail "the options window was not shown"
+has_line '^mirror hud_alpha=102 ' || fail "the first mirror did not hold the defaults"
+
+WID=""
+find_window() {
+  WID=$(xdotool search --onlyvisible --name '^Brimvale - opcje gry$' 2>/dev/null | head -n 1)
+  [ -n "$WID" ]
+}
+wait_for find_window || fail "no visible window captioned 'Brimvale - opcje gry'"
+
+geometry=$(xdotool getwindowgeometry "$WID")
+echo "$geometry" | grep -q 'Geometry: 585x412' || fail "window geometry: $geometry"
+
+# The screenshot comes from a drawn frame, so it also shows the window is painted.
+kill -USR1 "$HOST_PID"
+wait_for has_line '^screenshot ' || fail "no screenshot"
+[ -s "$WORK/shot.png" ] || fail "empty screenshot"
+if [ -n "$KEEP" ]; then cp "$WORK/shot.png" "$KEEP"; fi
+
+# Controls by their place in the window (the program prints the layout).
+box() { grep "^layout $1 " "$WORK/out" | cut -d' ' -f3-; }
+read -r bx by bw bh <<<"$(box hud_trans_bar)"
+[ -n "$bh" ] || fail "no layout for hud_trans_bar"
+
+# The far right end of the panel bar is its maximum, 230.
+xdotool mousemove --window "$WID" $((bx + bw - 2)) $((by + bh / 2)) click 1
+wait_state 'hud_trans_bar=230 ' || fail "the panel bar did not move to 230"
+# Moved but not closed: the world still has the old value.
+grep '^state ' "$WORK/out" | tail -n 1 | grep -q 'hud_alpha=102 ' ||
+  fail "the world changed before the window closed"
+
+# Click player 1's "up" key edit, then press W (17) in the window.
+read -r kx ky kw kh <<<"$(box c1_up)"
+xdotool mousemove --window "$WID" $((kx + kw / 2)) $((ky + kh / 2)) click 1
+wait_state 'focused_key=0 ' || fail "the key edit did not take the focus"
+xdotool windowfocus "$WID" 2>/dev/null
+xdotool key --delay 50 w
+wait_state 'keys=17,' || fail "the key edit did not capture W"
+
+# Close it the way the window manager's close button does.
+"$CLOSER" "$WID" || fail "cannot send the close request"
+wait_for has_line '^saved$' || fail "the program did not close the window and save"
+wait "$HOST_PID"
+status=$?
+HOST_PID=""
+[ "$status" -eq 0 ] || fail "the program ended with $status"
+
+mirror=$(grep '^mirror ' "$WORK/out" | tail -n 1)
+echo "$mirror" | grep -q 'hud_alpha=230 ' || fail "hud_alpha not mirrored: $mirror"
+echo "$mirror" | grep -q 'key_codes=17,' || fail "key not mirrored: $mirror"
+
+byte() { od -An -tu1 -j "$1" -N1 "$WORK/config.dat" | tr -d ' '; }
+[ "$(stat -c %s "$WORK/config.dat")" -eq 44 ] || fail "config.dat is not 44 bytes"
+[ "$(byte 0)" = 230 ] || fail "config.dat byte 0 is $(byte 0), not 230"
+[ "$(byte 30)" = 17 ] || fail "config.dat byte 30 is $(byte 30), not 17"
+[ "$(byte 1)" = 153 ] || fail "config.dat byte 1 is $(byte 1), not 153"
+
+echo "PASS: options window opened, changed, closed and mirrored"
