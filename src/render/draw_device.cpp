@@ -29,10 +29,19 @@ int32_t Saturate(int64_t v) {
 }
 int32_t SaturatedSum(int32_t a, int64_t b) { return Saturate(a + b); }
 
-// Far beyond any target, small enough for exact floats and for the renderer.
-float ClampCoordinate(int32_t v) {
-  constexpr int32_t kLimit = 1 << 20;
-  return static_cast<float>(std::clamp(v, -kLimit, kLimit));
+// SDL's software renderer sizes temporary surfaces by a triangle's extent, so
+// quads are cut at this margin around the target; nothing visible changes.
+constexpr int32_t kCutMargin = 1024;
+
+// Where an edge at `at` lands after the cut, and the texture coordinate that
+// follows it along the edge from (a, ta) to (b, tb).
+float CutCoordinate(int32_t at, int32_t lo, int32_t hi) {
+  return static_cast<float>(std::clamp(at, lo, hi));
+}
+float FollowCut(float cut, int32_t a, int32_t b, float ta, float tb) {
+  if (a == b) return ta;
+  const double f = (static_cast<double>(cut) - a) / (static_cast<double>(b) - a);
+  return static_cast<float>(ta + (tb - ta) * f);
 }
 
 // With blending off the alpha only reaches the target's alpha channel; keep
@@ -330,18 +339,41 @@ int32_t DrawDevice::QueueQuad(SDL_Texture* texture, const Point corners[4], cons
   if (code != kOk) return code;
   // Corners at exact integers: (x, y) to (x + w, y + h) covers pixels x..x+w-1.
   SDL_Vertex v[4];
-  for (int i = 0; i < 4; ++i) {
-    v[i].position = SDL_FPoint{ClampCoordinate(corners[i].x), ClampCoordinate(corners[i].y)};
-    v[i].color = ToSdl(colors[i], effect, blend_mode_);
-  }
-  if (uv != nullptr) {
-    v[0].tex_coord = SDL_FPoint{uv->u0, uv->v0};
-    v[1].tex_coord = SDL_FPoint{uv->u1, uv->v0};
-    v[2].tex_coord = SDL_FPoint{uv->u1, uv->v1};
-    v[3].tex_coord = SDL_FPoint{uv->u0, uv->v1};
+  TexCoords t = uv != nullptr ? *uv : TexCoords{};
+  const int32_t lo_x = -kCutMargin, lo_y = -kCutMargin;
+  const int32_t hi_x = target_width_ + kCutMargin, hi_y = target_height_ + kCutMargin;
+  const bool rectangle = corners[0].y == corners[1].y && corners[2].y == corners[3].y &&
+                         corners[0].x == corners[3].x && corners[1].x == corners[2].x;
+  if (target_width_ > 0 && (min_x < lo_x || max_x > hi_x || min_y < lo_y || max_y > hi_y)) {
+    // Far beyond the target (only absurd input gets here): a rectangle is cut
+    // with its texture following, any other shape is squeezed. The renderer
+    // may show neighbouring texels at such scales; the pixels are covered.
+    const float x0 = CutCoordinate(corners[0].x, lo_x, hi_x);
+    const float x1 = CutCoordinate(corners[1].x, lo_x, hi_x);
+    const float y0 = CutCoordinate(corners[0].y, lo_y, hi_y);
+    const float y1 = CutCoordinate(corners[3].y, lo_y, hi_y);
+    if (rectangle) {
+      const TexCoords f = t;
+      t.u0 = FollowCut(x0, corners[0].x, corners[1].x, f.u0, f.u1);
+      t.u1 = FollowCut(x1, corners[0].x, corners[1].x, f.u0, f.u1);
+      t.v0 = FollowCut(y0, corners[0].y, corners[3].y, f.v0, f.v1);
+      t.v1 = FollowCut(y1, corners[0].y, corners[3].y, f.v0, f.v1);
+    }
+    for (int i = 0; i < 4; ++i) {
+      v[i].position = SDL_FPoint{CutCoordinate(corners[i].x, lo_x, hi_x),
+                                 CutCoordinate(corners[i].y, lo_y, hi_y)};
+    }
   } else {
-    for (SDL_Vertex& x : v) x.tex_coord = SDL_FPoint{0, 0};
+    for (int i = 0; i < 4; ++i) {
+      v[i].position =
+          SDL_FPoint{static_cast<float>(corners[i].x), static_cast<float>(corners[i].y)};
+    }
   }
+  for (int i = 0; i < 4; ++i) v[i].color = ToSdl(colors[i], effect, blend_mode_);
+  v[0].tex_coord = SDL_FPoint{t.u0, t.v0};
+  v[1].tex_coord = SDL_FPoint{t.u1, t.v0};
+  v[2].tex_coord = SDL_FPoint{t.u1, t.v1};
+  v[3].tex_coord = SDL_FPoint{t.u0, t.v1};
   // Textured quads are split along the top-left to bottom-right diagonal:
   // SDL's software renderer maps texels exactly only for rectangles of one
   // colour in this order (others sample one texel off). Untextured quads take

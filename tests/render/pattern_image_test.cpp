@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <fstream>
 
 #include "media/converter.h"
@@ -152,6 +153,24 @@ TEST_F(PatternImageTest, MirrorAndFlipExchangeTheTexels) {
   EXPECT_EQ(At(20, 0), kRgbOf[2]);
   EXPECT_EQ(At(20, 1), kRgbOf[0]);
   EXPECT_EQ(At(21, 1), kRgbOf[1]);
+}
+
+TEST_F(PatternImageTest, QuadsReachingFarPastTheTargetStillCoverTheirPixels) {
+  // Only absurd sizes get here (a damaged font's scale); what matters is that
+  // the visible part is drawn and the renderer is not asked for a huge surface.
+  media::Bitmap picture{4, 1, true, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu}};
+  render::PatternImage image(device_);
+  ASSERT_EQ(image.LoadFromBitmap(picture, 0, 0, 4, 1, 21), 0);
+  const Color white[4] = {kOpaque, kOpaque, kOpaque, kOpaque};
+  const Point far_left[4] = {{-35000, 0}, {5000, 0}, {5000, 2}, {-35000, 2}};
+  const Point far_right[4] = {{0, 10}, {40000, 10}, {40000, 12}, {0, 12}};
+  const Point everywhere[4] = {{INT32_MIN, 20}, {INT32_MAX, 20}, {INT32_MAX, 21}, {INT32_MIN, 21}};
+  ASSERT_EQ(device_.DrawQuad(image, far_left, white, render::PatternSelection{}, 0), 0);
+  ASSERT_EQ(device_.DrawQuad(image, far_right, white, render::PatternSelection{}, 0), 0);
+  ASSERT_EQ(device_.DrawQuad(image, everywhere, white, render::PatternSelection{}, 0), 0);
+  Snap();
+  EXPECT_EQ(CountDrawn(), 640 * 5);
+  EXPECT_EQ(At(0, 0), kRgbOf[3]);
 }
 
 TEST_F(PatternImageTest, TexturedEffectsAndTints) {
