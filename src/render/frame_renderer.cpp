@@ -1,0 +1,43 @@
+#include "render/frame_renderer.h"
+
+#include "render/bitmap_font.h"
+#include "render/draw_device.h"
+#include "render/frame_parts.h"
+
+namespace bv::render {
+
+bool FrameRenderer::Render(game::World& world, const settings::LiveOptions& options,
+                           int frame_rate) {
+  // Nothing is drawn while start-up is still loading images.
+  if (world.resources_loaded != 1) return false;
+  DrawFrame(world, options.show_fps(), frame_rate);
+  return true;
+}
+
+void FrameRenderer::DrawFrame(game::World& world, bool show_fps, int frame_rate) {
+  DrawDevice& d = device_;
+  d.Clear(0xFF000000u);
+  d.BeginScene();
+  // The clip persists on the device between frames; start from the whole
+  // screen whatever drew last.
+  d.SetClipRect(kWholeScreen);
+  BitmapFont* font = font_ != nullptr && font_->loaded() ? font_ : nullptr;
+  FrameContext f{d, font, world, ComputeFrameValues(world)};
+  const int32_t t = world.transition;
+  if (t >= 0) DrawMapLayer(f);
+  if (t >= kPlayStart) {
+    DrawActorLayer(f);
+    DrawMinimaps(f);
+    DrawHudPanels(f);
+    DrawHudTexts(f, strings_);
+  }
+  // The divider shows in every two-view frame, also under the shutters.
+  if (f.values.two_views()) DrawImageIf(d, world.resources.split_image, 318, 0, 0, kOpaque);
+  DrawTransitionOverlay(f);
+  DrawCenterMessage(f);
+  if (show_fps) DrawFrameRate(f, strings_, frame_rate);
+  d.EndScene();
+  d.Present();
+}
+
+}  // namespace bv::render

@@ -1,0 +1,75 @@
+#include "render/game_resources.h"
+
+#include "game/paths.h"
+#include "media/bitmap.h"
+
+namespace bv::render {
+
+std::vector<ImageEntry> StartupImages(game::Resources& h) {
+  std::vector<ImageEntry> list;
+  for (int n = 0; n < game::kTextureCount; ++n) {
+    list.push_back({"\\data\\textures\\" + std::to_string(n) + ".bmp", 50, 50, 64, 64, "(txs)",
+                    &h.textures[static_cast<size_t>(n)]});
+  }
+  for (int n = 0; n < game::kObjectImageCount; ++n) {
+    list.push_back({"\\data\\objects\\" + std::to_string(n) + ".tga", 50, 50, 64, 64, "(obj)",
+                    &h.object_images[static_cast<size_t>(n)]});
+  }
+  for (int n = 0; n < 2; ++n) {
+    list.push_back({"\\data\\load" + std::to_string(n) + ".tga", 448, 480, 512, 512, "(load)",
+                    &h.load_images[static_cast<size_t>(n)]});
+  }
+  list.push_back({"\\data\\anim.tga", 60, 60, 64, 64, "(anim)", &h.anim_image});
+  list.push_back({"\\data\\bar.tga", 100, 4, 128, 4, "(bar)", &h.bar_image});
+  list.push_back({"\\data\\hud.tga", 310, 85, 512, 128, "(hud)", &h.hud_image});
+  list.push_back({"\\data\\logo.tga", 320, 210, 512, 256, "(logo)", &h.logo_image});
+  list.push_back({"\\data\\split.tga", 2, 480, 2, 512, "(split)", &h.split_image});
+  return list;
+}
+
+int32_t GameResources::LoadFont(const std::string& program_dir) {
+  font_.UnloadFont();
+  return font_.LoadFont(game::DataPath(program_dir, "\\data\\font.fnt"), kFormat);
+}
+
+ImageLoadResult GameResources::LoadImages(const std::string& program_dir,
+                                          game::Resources& handles) {
+  const std::vector<ImageEntry> entries = StartupImages(handles);
+  for (const ImageEntry& e : entries) *e.handle = nullptr;
+  images_.clear();
+  ImageLoadResult result;
+  for (const ImageEntry& e : entries) {
+    images_.push_back(std::make_unique<PatternImage>(device_));
+    PatternImage& image = *images_.back();
+    *e.handle = &image;
+    const std::string path = game::DataPath(program_dir, e.relative);
+    int32_t code = 0;
+    try {
+      code = image.LoadFromFile(path, e.pattern_width, e.pattern_height, e.texture_width,
+                                e.texture_height, kFormat);
+    } catch (const media::ImageReadError& error) {
+      result.status = ImageLoadResult::Status::kFileError;
+      result.file_error = error.what();
+      result.tag = e.tag;
+      result.path = path;
+      return result;
+    }
+    if (code != 0) {
+      result.status = ImageLoadResult::Status::kCode;
+      result.code = code;
+      result.tag = e.tag;
+      result.path = path;
+      return result;
+    }
+  }
+  return result;
+}
+
+void GameResources::Release(game::Resources& handles) {
+  for (const ImageEntry& e : StartupImages(handles)) *e.handle = nullptr;
+  font_.UnloadFont();
+  for (auto& image : images_) image->Release();
+  images_.clear();
+}
+
+}  // namespace bv::render
