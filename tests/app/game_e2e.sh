@@ -10,6 +10,9 @@
 #   two-players      walk onto the two-player pad: split screen and divider
 #   missing-object   no object image 48: the error box, no frame, no crash
 #   missing-sample   no menusnd.wav: the game runs, that sound is silent
+#   options-and-exit the options pad opens the options window over the
+#                    running game; closed, the game goes on; the exit pad
+#                    ends the program, which saves config.dat
 #
 # The program runs from a scratch folder (a copy of it beside links to the
 # data), so config.dat never lands in the build folder. Test hooks:
@@ -138,6 +141,14 @@ press() {
   key_up "$1"
 }
 
+# A few ticks' worth of a key: a step of about ten pixels.
+nudge() {
+  key_down "$1"
+  sleep 0.04
+  key_up "$1"
+  sleep 0.05
+}
+
 # walk KEY AXIS OP TARGET: holds KEY until player 1's x or y satisfies
 # OP TARGET (-le or -ge), or stops changing (a wall). Prints where it ended.
 walk() {
@@ -180,13 +191,14 @@ walk_to_pad() {
   # Column 17 leads into an alcove too: stop in the hall's top row (row 9).
   walk Up y -le $(($(row_centre 9) + 10))
   if [ "$(p1x)" -gt "$x" ]; then walk Left x -le $((x + 8)); else walk Right x -ge $((x - 8)); fi
-  # Nudge into the column's middle third if the walk overshot.
-  for i in 1 2 3 4 5 6; do
+  # Nudge back towards the column's middle if the walk overshot.
+  local i
+  for i in $(seq 12); do
     state
     if [ "$(p1x)" -gt $((x + 15)) ]; then
-      press Left
+      nudge Left
     elif [ "$(p1x)" -lt $((x - 15)) ]; then
-      press Right
+      nudge Right
     else
       break
     fi
@@ -422,11 +434,47 @@ missing_sample() {
   echo "PASS: without menusnd.wav the game runs on, silent for that sound"
 }
 
+options_and_exit() {
+  make_program_dir
+  start_game
+  expect_running_game
+  skip_intro
+  walk_to_pad 24
+  wait_for 30 state_is options 1 || fail "the options pad did not open the options"
+  local dialog="" ticks
+  find_dialog() {
+    dialog=$(xdotool search --onlyvisible --name '^Brimvale - opcje gry$' 2>/dev/null | head -n 1)
+    [ -n "$dialog" ]
+  }
+  wait_for 50 find_dialog || fail "no visible options window"
+  # The game runs on behind it, the player back at the menu's start.
+  state
+  ticks=$(field ticks)
+  sleep 0.3
+  state
+  [ "$(field ticks)" -gt "$ticks" ] || fail "the game stopped behind the options: $STATE"
+  [ "$(field p1)" = 1375.0,1575.0 ] || fail "the options pad did not send the player back: $STATE"
+  "$CLOSER" "$dialog" || fail "cannot close the options window"
+  wait_for 30 state_is options 0 || fail "the options window did not close"
+  game_alive || fail "closing the options ended the game"
+  # Without a window manager the focus does not come back by itself.
+  focus_game
+  walk_to_pad 33
+  wait_for 80 eval '! game_alive' || fail "the exit pad did not end the program"
+  wait "$GAME_PID"
+  local status=$?
+  GAME_PID=""
+  [ "$status" -eq 0 ] || fail "the game ended with $status"
+  expect_default_config
+  echo "PASS: the options window over the game, then the exit pad saved and ended"
+}
+
 case "$SCENARIO" in
   one-player) one_player ;;
   two-players) two_players ;;
   missing-object) missing_object ;;
   missing-sample) missing_sample ;;
+  options-and-exit) options_and_exit ;;
   *)
     echo "unknown scenario $SCENARIO"
     exit 2
