@@ -65,6 +65,8 @@ void MainWindow::Show() {
   if (window_ == nullptr) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
+  // A program shown at its start takes the keyboard, window manager or not.
+  SDL_SetWindowInputFocus(window_);
 }
 
 void MainWindow::FormCreate() {
@@ -156,7 +158,9 @@ void MainWindow::RenderRender() {
   if (after_frame_) after_frame_();
 }
 
-void MainWindow::RenderRealTime(double delta) { app::RenderRealTime(*world_, delta); }
+void MainWindow::RenderRealTime(double delta) {
+  app::RenderRealTime(*world_, delta);
+}
 
 void MainWindow::RenderProcess() {
   // After a close (level -1 in an earlier step of this pass) no tick runs.

@@ -15,7 +15,9 @@ OptionsWindow::OptionsWindow(MainWindow& main)
   });
 }
 
-OptionsWindow::~OptionsWindow() { FormDestroy(); }
+OptionsWindow::~OptionsWindow() {
+  FormDestroy();
+}
 
 bool OptionsWindow::Create(std::string* error) {
   if (!dialog_.Create(main_.window(), error)) return false;

@@ -8,7 +8,9 @@ std::string WithCodeText(const std::string& message, int32_t code) {
   return message + "\r" + media::ErrorText(code);
 }
 
-std::string DrawingStartFailedText(int32_t code) { return WithCodeText(kDrawingStartFailed, code); }
+std::string DrawingStartFailedText(int32_t code) {
+  return WithCodeText(kDrawingStartFailed, code);
+}
 
 std::string GraphicsLoadFailedText(const std::string& tag, int32_t code) {
   return WithCodeText(std::string(kGraphicsLoadFailedHead) + tag + " !", code);

@@ -16,10 +16,10 @@ TEST(RealTime, StepsAddUpAndAFullMinuteStartsAgainFromZero) {
     double want_steps;
     int want_minutes;
   };
-  for (const Case c : {Case{0.0, 1.5, 1.5, 0}, Case{5998.0, 1.0, 5999.0, 0},
-                       Case{5999.0, 1.0, 0.0, 1},
-                       // What runs past the minute is dropped, not carried.
-                       Case{5999.0, 2.0, 0.0, 1}, Case{100.0, 8000.0, 0.0, 1}}) {
+  for (const Case c :
+       {Case{0.0, 1.5, 1.5, 0}, Case{5998.0, 1.0, 5999.0, 0}, Case{5999.0, 1.0, 0.0, 1},
+        // What runs past the minute is dropped, not carried.
+        Case{5999.0, 2.0, 0.0, 1}, Case{100.0, 8000.0, 0.0, 1}}) {
     auto w = std::make_unique<game::World>();
     w->clock_steps = c.steps;
     w->clock_minutes = 3;

@@ -14,8 +14,9 @@ TEST(StartupTexts, DrawingStartFailedNamesTheCodeAfterACarriageReturn) {
 }
 
 TEST(StartupTexts, GraphicsLoadFailedCarriesTheImageTag) {
-  EXPECT_EQ(media::Cp1250ToUtf8(GraphicsLoadFailedText("(txs)", -12)),
-            "Wystąpił błąd podczas ładowania zasobów graficznych (txs) !\rError loading pixconv.dll");
+  EXPECT_EQ(
+      media::Cp1250ToUtf8(GraphicsLoadFailedText("(txs)", -12)),
+      "Wystąpił błąd podczas ładowania zasobów graficznych (txs) !\rError loading pixconv.dll");
   EXPECT_EQ(media::Cp1250ToUtf8(GraphicsLoadFailedText("(split)", -11)),
             "Wystąpił błąd podczas ładowania zasobów graficznych (split) !\r"
             "Invalid or unsupported format");
