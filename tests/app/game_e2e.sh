@@ -18,7 +18,8 @@
 # data), so config.dat never lands in the build folder. Test hooks:
 # BRIMVALE_PROBE (SIGUSR1 screenshot, SIGUSR2 state line) and
 # BRIMVALE_MESSAGE_BOXES (boxes written to stderr). Every wait is on a state
-# the program reports, with a bounded number of tries.
+# the program reports, with a bounded number of tries. BV_KEEP_WORK=1 keeps
+# the scratch folder (output, screenshots) for a look afterwards.
 set -u
 
 SCENARIO=$1
@@ -45,7 +46,7 @@ cleanup() {
   [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$WORK"
+  [ -n "${BV_KEEP_WORK:-}" ] || rm -rf "$WORK"
 }
 trap cleanup EXIT
 
