@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -21,22 +21,10 @@ struct Result {
 class LevelCli : public ::testing::Test {
  protected:
   Result Run(const std::string& args) {
-    const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-    const std::string cmd =
-        std::string(BV_BUILD_DIR) + "/brimvale-level " + args + " >" + out + " 2>" + err;
-    int raw = std::system(cmd.c_str());
-    Result r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = Read(out);
-    r.err = Read(err);
-    return r;
+    bv::test::ToolResult t = bv::test::RunTool(std::string(BV_BUILD_DIR) + "/brimvale-level", args);
+    return {t.exit_code, t.out, t.err};
   }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  static std::string Read(const std::string& path) { return bv::test::ReadWholeFile(path); }
   std::string Write(const std::string& name, const std::string& text) {
     const std::string path = dir.File(name);
     std::ofstream(path, std::ios::binary) << text;

@@ -1,9 +1,7 @@
 // Runs the built brimvale-inspect the way a modder would.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
@@ -12,29 +10,17 @@
 #include "media/pattern_pages.h"
 #include "media/picture_bytes.h"
 #include "media/record_archive.h"
+#include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace bv::media {
 namespace {
 
-struct ToolRun {
-  int exit_code = -1;
-  std::string out;
+struct ToolRun : test::ToolResult {
   nlohmann::json json() const { return nlohmann::json::parse(out); }
 };
 
-ToolRun Inspect(const std::string& args) {
-  std::string cmd = std::string(BV_INSPECT_TOOL) + " " + args + " 2>/dev/null";
-  ToolRun r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  int status = pclose(p);
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+ToolRun Inspect(const std::string& args) { return {test::RunTool(BV_INSPECT_TOOL, args)}; }
 
 class InspectTool : public ::testing::Test {
  protected:

@@ -170,8 +170,8 @@ TEST_F(FrameActorsTest, TheTargetGaugeIs56PixelsAtFullHealthRoundedHalfToEven) {
   struct Case {
     int32_t hp, max_hp, width;
   };
-  const Case cases[] = {{100, 100, 56}, {50, 100, 28}, {1, 112, 0},  {3, 112, 2},
-                        {5, 112, 2},    {7, 112, 4},   {0, 100, 0},  {10, 0, 0}};
+  const Case cases[] = {{100, 100, 56}, {50, 100, 28}, {1, 112, 0}, {3, 112, 2},
+                        {5, 112, 2},    {7, 112, 4},   {0, 100, 0}, {10, 0, 0}};
   for (const Case& c : cases) {
     a.hp = c.hp;
     a.max_hp = c.max_hp;

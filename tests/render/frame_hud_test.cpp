@@ -46,8 +46,8 @@ TEST_F(FrameHudTest, TheHealthGaugeShowsUpTo255AndTheSurplusInGreen) {
     world().players[0].health = c.health;
     Draw();
     for (const Probe& p : c.probes) {
-      EXPECT_EQ(At(p.x, 15), p.want) << "health " << c.health << " x " << p.x << ": "
-                                     << RgbText(At(p.x, 15));
+      EXPECT_EQ(At(p.x, 15), p.want)
+          << "health " << c.health << " x " << p.x << ": " << RgbText(At(p.x, 15));
     }
     EXPECT_EQ(At(150, 12), 0xFFFFFFu) << "top border";
     EXPECT_EQ(At(150, 19), 0xFFFFFFu) << "bottom border";
@@ -94,7 +94,7 @@ TEST_F(FrameHudTest, ThePanelTakesThePlayersColourAndHudAlphaButNotTheAmbientCol
 TEST_F(FrameHudTest, TheMiniMapPlotsWallsCdsAndActorsAroundThePlayer) {
   world().players[0].color = 0x00FF00;
   auto cell = [&](int x, int y) -> game::MapCell& { return world().grid[x][y]; };
-  cell(52, 50) = {3, 0, 255, 255, 255, 1, 0, 0, 0, 0};  // a wall
+  cell(52, 50) = {3, 0, 255, 255, 255, 1, 0, 0, 0, 0};   // a wall
   cell(48, 53) = {3, 0, 255, 255, 255, 12, 0, 0, 0, 0};  // a CD
   cell(55, 45) = {3, 0, 255, 255, 255, 0, 0, 7, 0, 0};   // where an actor started
   cell(56, 50) = {3, 0, 255, 255, 255, 1, 0, 0, 0, 0};   // six columns away
@@ -212,7 +212,7 @@ TEST_F(FrameTextTest, WithoutAFontTheTextsAreMissingAndTheRestIsDrawn) {
 // The band and the text fade with the timer: border and text at alpha
 // T/4, the fill at T/8.
 TEST_F(FrameTextTest, TheCentreMessageFadesWithItsTimer) {
-  world().transition = -1;  // the intro's last tick: nothing else on the screen
+  world().transition = -1;        // the intro's last tick: nothing else on the screen
   world().center_message = "AB";  // 12 wide, 10 high: the text starts at 314, 235
   world().center_message_timer = 1020;
   Draw();
@@ -293,11 +293,11 @@ TEST(HudValuesTest, LinesReadAsTheHudPrintsThem) {
   };
   w.mission_goal = 10;
   w.mission_unit = "morderstw";
-  for (const Case c : {Case{1, true, 0, "3 / 10 morderstw"}, Case{1, true, 1, "7 / 10 morderstw"},
-                       Case{2, true, 0, "1200 / 10 morderstw"},
-                       Case{2, true, 1, "4294967295 / 10 morderstw"},
-                       Case{0, true, 1, "3 / 10 morderstw"}, Case{1, false, 0, "3 / 10 morderstw"},
-                       Case{2, false, 0, "3 / 10 morderstw"}}) {
+  for (const Case c :
+       {Case{1, true, 0, "3 / 10 morderstw"}, Case{1, true, 1, "7 / 10 morderstw"},
+        Case{2, true, 0, "1200 / 10 morderstw"}, Case{2, true, 1, "4294967295 / 10 morderstw"},
+        Case{0, true, 1, "3 / 10 morderstw"}, Case{1, false, 0, "3 / 10 morderstw"},
+        Case{2, false, 0, "3 / 10 morderstw"}}) {
     w.game_mode = c.mode;
     w.mission_progress = 3;
     render::FormatHudValues(w, c.player, c.two_views, s);

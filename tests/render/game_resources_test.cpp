@@ -60,7 +60,7 @@ TEST_F(GameResourcesTest, LoadsEveryImageWithItsPatternAndTextureSizes) {
     int pw, ph, tw, th, patterns;
   };
   const Case cases[] = {
-      {h.textures[255], 50, 50, 64, 64, 1},     {h.object_images[48], 50, 50, 64, 64, 1},
+      {h.textures[255], 50, 50, 64, 64, 1},      {h.object_images[48], 50, 50, 64, 64, 1},
       {h.load_images[0], 448, 480, 512, 512, 1}, {h.load_images[1], 448, 480, 512, 512, 1},
       {h.anim_image, 60, 60, 64, 64, 1},         {h.bar_image, 100, 4, 128, 4, 1},
       {h.hud_image, 310, 85, 512, 128, 1},       {h.logo_image, 320, 210, 512, 256, 2},

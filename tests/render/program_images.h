@@ -51,8 +51,7 @@ inline std::vector<uint8_t> PairTga(int pw, int h, uint32_t left, uint32_t right
 }
 
 inline void WriteProgramImages(const TempDir& dir, const ProgramColors& c = {}) {
-  const std::vector<uint8_t> texture =
-      Bmp(50, 50, 24, std::vector<uint32_t>(50 * 50, c.texture));
+  const std::vector<uint8_t> texture = Bmp(50, 50, 24, std::vector<uint32_t>(50 * 50, c.texture));
   for (int n = 0; n < 256; ++n) {
     WriteBytes(dir.File("data/textures/" + std::to_string(n) + ".bmp"), texture);
   }

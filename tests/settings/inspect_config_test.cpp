@@ -1,39 +1,20 @@
 // brimvale-inspect config, run as a program on settings files.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "settings/config_record.h"
+#include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace bv::settings {
 namespace {
 
-struct ToolRun {
-  int exit_code = -1;
-  std::string out;
-};
-
-ToolRun Inspect(const std::string& args) {
-  std::string cmd = std::string(BV_INSPECT_TOOL) + " " + args + " 2>/dev/null";
-  ToolRun r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  int status = pclose(p);
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+test::ToolResult Inspect(const std::string& args) { return test::RunTool(BV_INSPECT_TOOL, args); }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  test::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 TEST(InspectConfig, DefaultsByteForByteNamedInFileOrder) {
@@ -42,7 +23,7 @@ TEST(InspectConfig, DefaultsByteForByteNamedInFileOrder) {
   const std::string path = dir.File("config.dat");
   WriteFile(path, {bytes.begin(), bytes.end()});
 
-  ToolRun r = Inspect("config " + path);
+  test::ToolResult r = Inspect("config " + path);
   ASSERT_EQ(r.exit_code, 0) << r.out;
   auto j = nlohmann::ordered_json::parse(r.out);
   EXPECT_EQ(j.begin().key(), "hud_trans");
@@ -60,7 +41,7 @@ TEST(InspectConfig, ShortFilesReadAsZerosAndMissingFilesAreRefused) {
   test::TempDir dir;
   const std::string path = dir.File("short.dat");
   WriteFile(path, {230, 7});
-  ToolRun r = Inspect("config " + path);
+  test::ToolResult r = Inspect("config " + path);
   ASSERT_EQ(r.exit_code, 0);
   auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["hud_trans"], 230);
@@ -68,7 +49,7 @@ TEST(InspectConfig, ShortFilesReadAsZerosAndMissingFilesAreRefused) {
   EXPECT_EQ(j["point_limit"], 0);
   EXPECT_EQ(j["file_size"], 2);
 
-  ToolRun missing = Inspect("config " + dir.path() + "/none.dat");
+  test::ToolResult missing = Inspect("config " + dir.path() + "/none.dat");
   EXPECT_EQ(missing.exit_code, 1);
   EXPECT_TRUE(nlohmann::json::parse(missing.out).contains("message"));
   EXPECT_EQ(Inspect("config " + dir.path()).exit_code, 1);  // a folder

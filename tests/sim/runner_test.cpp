@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/level_builder.h"
+#include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace bv::sim {
@@ -18,11 +19,7 @@ namespace {
 
 using nlohmann::json;
 
-struct Result {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
+using Result = test::ToolResult;
 
 class RunnerTest : public ::testing::Test {
  protected:
@@ -37,23 +34,9 @@ class RunnerTest : public ::testing::Test {
     menu.Write(dir.File("data/levels/campaign/0.dmp"));
   }
 
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  static std::string Slurp(const std::string& path) { return test::ReadWholeFile(path); }
 
-  Result RunArgs(const std::string& args) {
-    const std::string out = dir.File("out.txt");
-    const std::string err = dir.File("err.txt");
-    const int status = std::system((tool + " " + args + " >" + out + " 2>" + err).c_str());
-    Result r;
-    r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = Slurp(out);
-    r.err = Slurp(err);
-    return r;
-  }
+  Result RunArgs(const std::string& args) { return test::RunTool(tool, args); }
 
   Result RunText(const std::string& text) {
     const std::string path = dir.File("scenario.json");

@@ -200,6 +200,30 @@ void ParseReport(const json& obj, Scenario& sc) {
   }
 }
 
+void ParseScreenshots(const json& v, Scenario& sc) {
+  if (!v.is_array()) Fail("screenshots", "must be an array of {\"tick\", \"path\"}");
+  for (size_t i = 0; i < v.size(); ++i) {
+    const std::string w = "screenshots[" + std::to_string(i) + "]";
+    const json& e = v[i];
+    if (!e.is_object()) Fail(w, "must be an object");
+    AllowOnly(e, w, {"tick", "path"});
+    for (const char* key : {"tick", "path"}) {
+      if (!e.contains(key)) Fail(Child(w, key), "is missing");
+    }
+    ScreenshotRequest shot;
+    shot.tick = IntegerValue(e.at("tick"), Child(w, "tick"), 0, kTickMax);
+    if (shot.tick >= sc.ticks) {
+      Fail(Child(w, "tick"), "must be below ticks (" + std::to_string(sc.ticks) + ")");
+    }
+    const json& path = e.at("path");
+    if (!path.is_string() || path.get<std::string>().empty()) {
+      Fail(Child(w, "path"), "must be a file name");
+    }
+    shot.path = path.get<std::string>();
+    sc.screenshots.push_back(std::move(shot));
+  }
+}
+
 }  // namespace
 
 uint8_t KeyCodeForName(const std::string& name,
@@ -227,7 +251,7 @@ Scenario ParseScenario(const json& doc) {
   if (!doc.is_object()) throw ScenarioError("the scenario must be a JSON object");
   AllowOnly(doc, "",
             {"program_dir", "seed", "options", "settings", "world", "input", "options_open_ticks",
-             "ticks", "report"});
+             "ticks", "report", "screenshots"});
   Scenario sc;
   if (!doc.contains("program_dir")) Fail("program_dir", "is missing");
   if (!doc.at("program_dir").is_string()) Fail("program_dir", "must be a string");
@@ -249,6 +273,7 @@ Scenario ParseScenario(const json& doc) {
   if (doc.contains("input")) ParseInput(doc.at("input"), sc.settings, sc.input);
   IntegerField(doc, "options_open_ticks", "", 0, kTickMax, sc.options_open_ticks);
   if (doc.contains("report")) ParseReport(ObjectAt(doc, "report", ""), sc);
+  if (doc.contains("screenshots")) ParseScreenshots(doc.at("screenshots"), sc);
   if (sc.report_every > 0 && sc.ticks / sc.report_every > kMaxStates) {
     Fail("report.every",
          "would report more than " + std::to_string(kMaxStates) + " states; report less often");

@@ -47,6 +47,13 @@ struct ScenarioSettings {
   uint8_t minimap_alpha = 153;
 };
 
+// A picture of the frame as the game would draw it after tick `tick`,
+// written as a PNG to `path` (relative paths from the working directory).
+struct ScreenshotRequest {
+  int64_t tick = 0;
+  std::string path;
+};
+
 struct Scenario {
   std::string program_dir;
   uint32_t seed = 1;
@@ -60,6 +67,7 @@ struct Scenario {
   int64_t ticks = 0;
   int64_t report_every = 0;  // 0: the final state only
   std::vector<std::pair<int, int>> report_cells;
+  std::vector<ScreenshotRequest> screenshots;
 };
 
 // Reads a scenario document; throws ScenarioError for a missing or mistyped
