@@ -178,22 +178,27 @@ walk() {
 column_centre() { echo $((($1 + 7) * 50 + 25)); }
 row_centre() { echo $((($1 + 5) * 50 + 25)); }
 
-# From the menu's start (level cell 20, 26), north up the path to the
-# fountain, west to level column 17, north to the hall's top row, along it
-# to the column of the pad's alcove, and north onto the pad (row 2). Going
-# north only the cell straight ahead is tested, so being anywhere in the
-# alcove's column is enough. The walks stop short by the few
-# pixels the key release takes to arrive.
+# From the menu's start (level cell 20, 26) to a pad at the back of an
+# alcove in the hall's north wall (row 2). Every leg ends either against a
+# wall or inside a band of cells that all lead on, so a late key release
+# (a loaded machine) does no harm; only the last leg along the hall needs
+# the pad's column, and it is nudged into it. Going north only the cell
+# straight ahead is tested, so anywhere in that column is enough.
 walk_to_pad() {
-  local column=$1 x
+  local column=$1 x i
   x=$(column_centre "$column")
+  # North up the path until the fountain stops us (row 16).
   walk Up y -le 0
+  # West round it: columns 16 and 17 are open up to the hall's top row.
   walk Left x -le $(($(column_centre 17) + 8))
-  # Column 17 leads into an alcove too: stop in the hall's top row (row 9).
-  walk Up y -le $(($(row_centre 9) + 10))
+  # North into rows 9 to 11, short of the alcoves over columns 15 to 17.
+  walk Up y -le $(($(row_centre 11) + 15))
+  # East to columns 19 to 21, where the hall's north wall is solid, and
+  # north until it stops us in the top row (row 9).
+  walk Right x -ge $(($(column_centre 20) - 8))
+  walk Up y -le 0
+  # Along the top row to the pad's column.
   if [ "$(p1x)" -gt "$x" ]; then walk Left x -le $((x + 8)); else walk Right x -ge $((x - 8)); fi
-  # Nudge back towards the column's middle if the walk overshot.
-  local i
   for i in $(seq 12); do
     state
     if [ "$(p1x)" -gt $((x + 15)) ]; then
