@@ -22,6 +22,19 @@ using media::kErrRenderParams;
 using media::kErrVertexArray;
 using media::kOk;
 
+// Screen arithmetic in 64 bits, brought back into the 32-bit range, so
+// extreme rectangles cannot overflow.
+int32_t Saturate(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+int32_t SaturatedSum(int32_t a, int64_t b) { return Saturate(a + b); }
+
+// Far beyond any target, small enough for exact floats and for the renderer.
+float ClampCoordinate(int32_t v) {
+  constexpr int32_t kLimit = 1 << 20;
+  return static_cast<float>(std::clamp(v, -kLimit, kLimit));
+}
+
 // With blending off the alpha only reaches the target's alpha channel; keep
 // it opaque there too.
 SDL_Color ToSdl(Color c, int effect, SDL_BlendMode mode) {
@@ -114,6 +127,9 @@ int32_t DrawDevice::Finish(SDL_Renderer* renderer) {
   SDL_RendererInfo info;
   driver_name_ = SDL_GetRendererInfo(renderer, &info) == 0 ? info.name : "";
   renderer_ = renderer;
+  if (SDL_GetRendererOutputSize(renderer, &target_width_, &target_height_) != 0) {
+    target_width_ = target_height_ = 0;
+  }
   custom_blend_modes_ = ProbeCustomBlendModes(renderer);
   SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
   blend_mode_ = SDL_BLENDMODE_NONE;
@@ -296,12 +312,26 @@ int32_t DrawDevice::SendPoints() {
 int32_t DrawDevice::QueueQuad(SDL_Texture* texture, const Point corners[4], const Color colors[4],
                               const TexCoords* uv, int effect) {
   effect &= 63;
+  // A quad wholly outside the target shows nothing. Skipping it also keeps
+  // absurd coordinates (a damaged font's advances) away from the renderer,
+  // whose software path sizes its work by the triangles' extent.
+  int32_t min_x = corners[0].x, max_x = corners[0].x, min_y = corners[0].y, max_y = corners[0].y;
+  for (int i = 1; i < 4; ++i) {
+    min_x = std::min(min_x, corners[i].x);
+    max_x = std::max(max_x, corners[i].x);
+    min_y = std::min(min_y, corners[i].y);
+    max_y = std::max(max_y, corners[i].y);
+  }
+  if (target_width_ > 0 && (max_x <= 0 || min_x >= target_width_ || max_y <= 0 ||
+                            min_y >= target_height_)) {
+    return kOk;
+  }
   const int32_t code = Select(texture, effect, PrimitiveKind::kTriangles, kQuadVertices);
   if (code != kOk) return code;
   // Corners at exact integers: (x, y) to (x + w, y + h) covers pixels x..x+w-1.
   SDL_Vertex v[4];
   for (int i = 0; i < 4; ++i) {
-    v[i].position = SDL_FPoint{static_cast<float>(corners[i].x), static_cast<float>(corners[i].y)};
+    v[i].position = SDL_FPoint{ClampCoordinate(corners[i].x), ClampCoordinate(corners[i].y)};
     v[i].color = ToSdl(colors[i], effect, blend_mode_);
   }
   if (uv != nullptr) {
@@ -335,7 +365,8 @@ int32_t DrawDevice::FillRect(const Rect& rect, Color color, int effect) {
 
 int32_t DrawDevice::FillRect(int32_t left, int32_t top, int32_t width, int32_t height, Color color,
                              int effect) {
-  return FillRect(Rect{left, top, left + width, top + height}, color, effect);
+  return FillRect(Rect{left, top, SaturatedSum(left, width), SaturatedSum(top, height)}, color,
+                  effect);
 }
 
 int32_t DrawDevice::FrameRect(const Rect& rect, Color border, Color fill, int effect) {
@@ -347,12 +378,18 @@ int32_t DrawDevice::FrameRect(int32_t x, int32_t y, int32_t w, int32_t h, Color 
                               int effect) {
   if (!initialized()) return kErrInvalidCall;
   // The four edges do not overlap, so translucent borders stay even.
-  int32_t code = FillRect(x, y, w - 1, 1, border, effect);
-  if (code == kOk) code = FillRect(x + w - 1, y, 1, h - 1, border, effect);
-  if (code == kOk) code = FillRect(x + 1, y + h - 1, w - 1, 1, border, effect);
-  if (code == kOk) code = FillRect(x, y + 1, 1, h - 1, border, effect);
+  const int64_t X = x, Y = y, W = w, H = h;
+  int32_t code = FillRect(x, y, Saturate(W - 1), 1, border, effect);
+  if (code == kOk) code = FillRect(Saturate(X + W - 1), y, 1, Saturate(H - 1), border, effect);
+  if (code == kOk) {
+    code = FillRect(Saturate(X + 1), Saturate(Y + H - 1), Saturate(W - 1), 1, border, effect);
+  }
+  if (code == kOk) code = FillRect(x, Saturate(Y + 1), 1, Saturate(H - 1), border, effect);
   if (code != kOk) return code;
-  if (w > 2 && h > 2) return FillRect(x + 1, y + 1, w - 2, h - 2, fill, effect);
+  if (w > 2 && h > 2) {
+    return FillRect(Saturate(X + 1), Saturate(Y + 1), Saturate(W - 2), Saturate(H - 2), fill,
+                    effect);
+  }
   return kOk;
 }
 

@@ -127,6 +127,9 @@ class DrawDevice {
   SDL_Renderer* renderer_ = nullptr;
   std::string driver_name_;
   bool custom_blend_modes_ = false;
+  // The render target's size in pixels, read when the renderer is made.
+  int target_width_ = 0;
+  int target_height_ = 0;
 
   VertexQueue queue_{0};
   std::vector<SDL_Point> point_scratch_;

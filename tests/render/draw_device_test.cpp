@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <functional>
 
@@ -51,6 +52,33 @@ TEST_F(DrawDeviceTest, ZeroSizedRectsDrawNothing) {
   ASSERT_EQ(device_.FillRect(10, 10, 5, 0, kRed, 0), 0);
   Snap();
   EXPECT_EQ(CountDrawn(), 0);
+}
+
+TEST_F(DrawDeviceTest, ExtremeRectanglesDrawTheirVisiblePartAndNoMore) {
+  ASSERT_EQ(device_.FillRect(630, 0, INT32_MAX, 2, kRed, 0), 0);        // right edge overflows
+  ASSERT_EQ(device_.FillRect(5, 100, INT32_MIN, 1, kGreen, 0), 0);      // extends far left
+  ASSERT_EQ(device_.FrameRect(INT32_MAX - 1, 0, 50, 50, kWhite, kRed, 0), 0);
+  ASSERT_EQ(device_.FrameRect(300, 300, INT32_MIN, INT32_MIN, kWhite, kRed, 0), 0);
+  Snap();
+  EXPECT_EQ(At(630, 0), kRgbRed);
+  EXPECT_EQ(At(639, 1), kRgbRed);
+  EXPECT_EQ(At(629, 0), kRgbBack);
+  EXPECT_EQ(At(0, 100), kRgbGreen);
+  EXPECT_EQ(At(4, 100), kRgbGreen);
+  EXPECT_EQ(At(5, 100), kRgbBack);
+}
+
+TEST_F(DrawDeviceTest, QuadsWhollyOffScreenAreNotSent) {
+  ASSERT_EQ(device_.BeginScene(), 0);
+  ASSERT_EQ(device_.FillRect(640, 0, 10, 10, kRed, 0), 0);
+  ASSERT_EQ(device_.FillRect(-10, 0, 10, 10, kRed, 0), 0);
+  ASSERT_EQ(device_.FillRect(0, -2000000000, 10, 10, kRed, 0), 0);
+  ASSERT_EQ(device_.FillRect(0, 480, 10, 10, kRed, 0), 0);
+  ASSERT_EQ(device_.FillRect(639, 479, 10, 10, kRed, 0), 0);  // one pixel shows
+  ASSERT_EQ(device_.EndScene(), 0);
+  EXPECT_EQ(device_.counters().primitives, 2);
+  Snap();
+  EXPECT_EQ(CountDrawn(), 1);
 }
 
 TEST_F(DrawDeviceTest, MiniMapFrameOf102At4_374) {
