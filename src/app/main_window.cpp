@@ -1,0 +1,189 @@
+#include "app/main_window.h"
+
+#include <chrono>
+
+#include "app/real_time.h"
+#include "app/startup_texts.h"
+#include "media/sdl_error.h"
+#include "media/sdl_keyboard.h"
+#include "settings/options_form.h"
+#include "sim/tick.h"
+
+namespace bv::app {
+
+using render::ImageLoadResult;
+
+MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOptions& live,
+                       std::string program_dir)
+    : app_(app),
+      boxes_(boxes),
+      live_(live),
+      program_dir_(std::move(program_dir)),
+      world_(std::make_unique<game::World>()),
+      resources_(std::make_unique<render::GameResources>(device_)),
+      frame_(std::make_unique<render::FrameRenderer>(device_, &resources_->font())) {
+  // The timer as the window stores it: 90 logic steps a second, all three
+  // events on.
+  timer_.set_fps(kFps);
+  timer_.set_on_render([this] { RenderRender(); });
+  timer_.set_on_real_time([this](double delta) { RenderRealTime(delta); });
+  timer_.set_on_process([this] { RenderProcess(); });
+  timer_.set_may_process(true);
+  timer_.set_may_render(true);
+  timer_.set_may_real_time(true);
+}
+
+MainWindow::~MainWindow() {
+  // Normally FormDestroy ran already; this only makes sure nothing leaks.
+  device_.Shutdown();
+  resources_->Release(world_->resources);
+  sound_.Close();
+  if (kb_ != nullptr) kb_->Finalize();
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+}
+
+bool MainWindow::Create(std::string* error) {
+  const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
+  // Made for OpenGL from the start, so the drawing device's OpenGL renderer
+  // need not make the window again; without OpenGL a plain window takes
+  // SDL's software renderer.
+  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
+                             kHeight, flags | SDL_WINDOW_OPENGL);
+  if (window_ == nullptr) {
+    window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
+                               kHeight, flags);
+  }
+  if (window_ == nullptr) {
+    if (error != nullptr) *error = "cannot create the game window: " + media::SdlErrorText();
+    return false;
+  }
+  FormCreate();
+  return true;
+}
+
+void MainWindow::Show() {
+  if (window_ == nullptr) return;
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
+  // A program shown at its start takes the keyboard, window manager or not.
+  SDL_SetWindowInputFocus(window_);
+}
+
+void MainWindow::FormCreate() {
+  game::World& w = *world_;
+  w.resources_loaded = 0;
+
+  int32_t code = device_.Start();
+  if (ReportFatal(code, DrawingStartFailedText(code))) return;
+  code = device_.CreateForWindow(window_, nullptr, false);
+  if (ReportFatal(code, DrawingStartFailedText(code))) return;
+  // The device as the window stores it: antialiasing and dithering on (the
+  // options window's first close sets them from the settings).
+  device_.SetAntialias(true);
+  device_.SetDithering(true);
+
+  kb_ = media::MakeSdlInputReader(window_);
+  kb_->Initialize();
+
+  sound_.Open();
+
+  w.program_dir = program_dir_;
+
+  // The start values; the intro itself starts only once the images are in.
+  const int32_t transition = w.transition;
+  game::SetStartValues(w);
+  w.transition = transition;
+
+  w.random.Seed(ClockSeed());
+
+  resources_->LoadFont(program_dir_);
+
+  const ImageLoadResult images = resources_->LoadImages(program_dir_, w.resources);
+  if (images.status == ImageLoadResult::Status::kFileError) {
+    // A raised error: the application's error box, and creation ends here.
+    // The program runs on without drawing.
+    boxes_.Error(images.file_error);
+    return;
+  }
+  if (images.status == ImageLoadResult::Status::kCode &&
+      ReportFatal(images.code, GraphicsLoadFailedText(images.tag, images.code))) {
+    return;
+  }
+
+  sound_.LoadSamples(program_dir_);
+  w.resources.sounds = sound_.samples();
+
+  w.transition = -3 * (w.resources.logo_image->pattern_height() + kHeight);
+  w.resources_loaded = 1;
+}
+
+bool MainWindow::ReportFatal(int32_t code, const std::string& text) {
+  if (code == 0) return false;
+  boxes_.Warning(text);
+  device_.Shutdown();
+  fatal_ = true;
+  app_.Terminate();
+  return true;
+}
+
+void MainWindow::Close() {
+  if (closing_ || fatal_) return;
+  closing_ = true;
+  // FormClose: a save that fails is reported fatally, which ends the program too.
+  if (options_form_ != nullptr) options_form_->SaveSettings();
+  app_.Terminate();
+}
+
+void MainWindow::FormDestroy() {
+  device_.Shutdown();
+  resources_->Release(world_->resources);
+  world_->resources.sounds = {};
+  sound_.Close();
+  app_.Terminate();
+}
+
+void MainWindow::HandleEvent(const SDL_Event& event) {
+  if (event.type == SDL_QUIT) {
+    Close();
+  } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE &&
+             window_ != nullptr && event.window.windowID == SDL_GetWindowID(window_)) {
+    Close();
+  }
+}
+
+void MainWindow::RenderRender() {
+  if (world_->resources_loaded != 1) return;
+  if (!frame_->Render(*world_, live_, timer_.frame_rate())) return;
+  ++frames_;
+  if (after_frame_) after_frame_();
+}
+
+void MainWindow::RenderRealTime(double delta) {
+  app::RenderRealTime(*world_, delta);
+}
+
+void MainWindow::RenderProcess() {
+  // After a close (level -1 in an earlier step of this pass) no tick runs.
+  if (closing_ || app_.terminated()) return;
+  game::KeySource& keys = kb_ != nullptr ? static_cast<game::KeySource&>(*kb_) : no_keys_;
+  sim::RenderProcess(*world_, sim::TickServices{keys, sounds_, live_, *this});
+  ++ticks_;
+  if (close_requested_) Close();
+}
+
+std::string ProgramDirectory() {
+  char* base = SDL_GetBasePath();
+  std::string dir = base != nullptr ? base : ".";
+  SDL_free(base);
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  return dir;
+}
+
+uint32_t ClockSeed() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const uint64_t ns =
+      static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+  return static_cast<uint32_t>(ns ^ (ns >> 32));
+}
+
+}  // namespace bv::app

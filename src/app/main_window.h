@@ -1,0 +1,135 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/application.h"
+#include "app/message_boxes.h"
+#include "app/sound_counter.h"
+#include "game/key_source.h"
+#include "game/world.h"
+#include "media/frame_timer.h"
+#include "media/input_reader.h"
+#include "media/sdl_clock.h"
+#include "render/draw_device.h"
+#include "render/frame_renderer.h"
+#include "render/game_resources.h"
+#include "settings/live_options.h"
+#include "sim/host.h"
+#include "sound/sound_bank.h"
+
+namespace bv::settings {
+class OptionsForm;
+}
+
+namespace bv::app {
+
+// The game's window and everything it owns for the whole run: the world,
+// the drawing device, the keyboard reader, the sound bank, the font and
+// images, and the frame timer that drives the game. Create runs the
+// creation handler; the program's loop then feeds it events and passes.
+class MainWindow final : public sim::Host {
+ public:
+  static constexpr int kWidth = 640;
+  static constexpr int kHeight = 480;
+  static constexpr int kFps = 90;
+
+  MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOptions& live,
+             std::string program_dir);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Makes the window (borderless, 640 by 480, centred, always on top, still
+  // hidden) and runs FormCreate. False, with the reason, when SDL cannot
+  // make a window at all; FormCreate's own failures are reported by it.
+  bool Create(std::string* error);
+  // Shows the window: the application's loop is about to start.
+  void Show();
+
+  // Creation, in its fixed order: drawing device, keyboard, sound, program
+  // folder, start values, seed, font, images, samples, intro, loaded.
+  void FormCreate();
+  // code 0: false and nothing else. Otherwise the text in a warning box,
+  // the drawing device shut down, the application asked to end: true.
+  bool ReportFatal(int32_t code, const std::string& text);
+  // Closing the window: the settings are saved (FormClose), then the
+  // application ends. Once only, and never after a fatal report, so that a
+  // settings file that could not be read is not overwritten.
+  void Close();
+  // Destruction: device, font, images, samples and the sound output, in
+  // that order; then the application is asked to end.
+  void FormDestroy();
+
+  // The options window whose controls the close saves.
+  void set_options_form(settings::OptionsForm* form) { options_form_ = form; }
+
+  // An event of the loop that the options window did not take: the window
+  // manager's close request (the only way to close a borderless window
+  // from outside) and the application's quit close the window.
+  void HandleEvent(const SDL_Event& event);
+
+  // The frame timer's three events.
+  void RenderRender();
+  void RenderRealTime(double delta);
+  void RenderProcess();
+
+  // sim::Host: level -1 closes the program after the tick.
+  void CloseProgram() override { close_requested_ = true; }
+
+  // Called after every frame drawn (screenshots).
+  void set_after_frame(std::function<void()> f) { after_frame_ = std::move(f); }
+
+  SDL_Window* window() const { return window_; }
+  game::World& world() { return *world_; }
+  const game::World& world() const { return *world_; }
+  settings::LiveOptions& live() { return live_; }
+  render::DrawDevice& device() { return device_; }
+  media::FrameTimer& timer() { return timer_; }
+  sound::SoundBank& sound_bank() { return sound_; }
+  const SoundCounter& sounds() const { return sounds_; }
+  render::GameResources& resources() { return *resources_; }
+  const std::string& program_dir() const { return program_dir_; }
+  bool fatal_reported() const { return fatal_; }
+  bool closed() const { return closing_; }
+  long frames_drawn() const { return frames_; }
+  long ticks_run() const { return ticks_; }
+
+ private:
+  Application& app_;
+  MessageBoxes& boxes_;
+  settings::LiveOptions& live_;
+  const std::string program_dir_;
+  std::unique_ptr<game::World> world_;
+
+  SDL_Window* window_ = nullptr;
+  render::DrawDevice device_;
+  std::unique_ptr<render::GameResources> resources_;
+  std::unique_ptr<render::FrameRenderer> frame_;
+  std::unique_ptr<media::InputReader> kb_;
+  game::KeyTable no_keys_;  // read while the keyboard reader does not exist
+  sound::SoundBank sound_;
+  SoundCounter sounds_{sound_};
+  media::SdlClock clock_;
+  media::FrameTimer timer_{clock_};
+  settings::OptionsForm* options_form_ = nullptr;
+
+  std::function<void()> after_frame_;
+  bool fatal_ = false;
+  bool closing_ = false;
+  bool close_requested_ = false;
+  long frames_ = 0;
+  long ticks_ = 0;
+};
+
+// The directory of the running program, without a trailing separator.
+std::string ProgramDirectory();
+
+// A seed for the game's random source, from the clock.
+uint32_t ClockSeed();
+
+}  // namespace bv::app

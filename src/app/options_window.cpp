@@ -1,0 +1,39 @@
+#include "app/options_window.h"
+
+#include "app/main_window.h"
+#include "media/sdl_keyboard.h"
+
+namespace bv::app {
+
+OptionsWindow::OptionsWindow(MainWindow& main)
+    : main_(main), form_(main.world(), main.live(), main.program_dir()), dialog_(form_) {
+  form_.set_fatal_report(
+      [this](int32_t code, const std::string& text) { return main_.ReportFatal(code, text); });
+  form_.set_draw_switches([this](bool antialias, bool dithering) {
+    main_.device().SetAntialias(antialias);
+    main_.device().SetDithering(dithering);
+  });
+}
+
+OptionsWindow::~OptionsWindow() {
+  FormDestroy();
+}
+
+bool OptionsWindow::Create(std::string* error) {
+  if (!dialog_.Create(main_.window(), error)) return false;
+  // Its result is not checked: a reader that cannot start finds no key down.
+  con_ = media::MakeSdlInputReader(dialog_.window());
+  con_->Initialize();
+  form_.set_key_source(con_.get());
+  form_.Create();
+  return true;
+}
+
+void OptionsWindow::FormDestroy() {
+  if (con_ == nullptr) return;
+  form_.set_key_source(nullptr);
+  con_->Finalize();
+  con_.reset();
+}
+
+}  // namespace bv::app

@@ -1,0 +1,90 @@
+#include "app/probe.h"
+
+#include <signal.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "render/screenshot.h"
+
+namespace bv::app {
+
+namespace {
+
+std::atomic<bool> g_shot{false};
+std::atomic<bool> g_state{false};
+
+}  // namespace
+
+std::unique_ptr<Probe> Probe::FromEnvironment(MainWindow& main) {
+  const char* path = std::getenv("BRIMVALE_PROBE");
+  if (path == nullptr || *path == '\0') return nullptr;
+  return std::make_unique<Probe>(main, path);
+}
+
+Probe::Probe(MainWindow& main, std::string screenshot_path)
+    : main_(main), path_(std::move(screenshot_path)) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  signal(SIGUSR1, [](int) { g_shot = true; });
+  signal(SIGUSR2, [](int) { g_state = true; });
+  main_.set_after_frame([this] { AfterFrame(); });
+}
+
+Probe::~Probe() {
+  main_.set_after_frame(nullptr);
+  signal(SIGUSR1, SIG_DFL);
+  signal(SIGUSR2, SIG_DFL);
+}
+
+void Probe::Poll() {
+  ++passes_;
+  if (!started_) {
+    started_ = true;
+    PrintStarted();
+  }
+  if (g_shot.exchange(false)) shot_pending_ = true;
+  if (g_state.exchange(false)) PrintState();
+}
+
+void Probe::AfterFrame() {
+  if (!shot_pending_) return;
+  shot_pending_ = false;
+  ++shots_;
+  const int32_t code = render::SavePng(main_.device(), path_);
+  if (code == 0) {
+    std::printf("screenshot %d\n", shots_);
+  } else {
+    std::printf("screenshot-failed %d %d\n", shots_, code);
+  }
+}
+
+void Probe::PrintStarted() {
+  const game::World& w = main_.world();
+  std::string silent;
+  for (int i = 0; i < game::kSampleCount; ++i) {
+    if (w.resources.sounds[static_cast<size_t>(i)] != nullptr) continue;
+    silent += (silent.empty() ? "" : ",") + game::SampleFileName(i);
+  }
+  std::printf("started driver=%s loaded=%d transition=%d silent=%s\n",
+              main_.device().driver_name().c_str(), w.resources_loaded, w.transition,
+              silent.empty() ? "-" : silent.c_str());
+}
+
+void Probe::PrintState() {
+  const game::World& w = main_.world();
+  const game::PlayerState& p1 = w.players[0];
+  const game::PlayerState& p2 = w.players[1];
+  std::printf(
+      "state passes=%ld ticks=%ld frames=%ld fps=%d loaded=%d level=%d transition=%d "
+      "two_players=%d second_player=%d p1=%.1f,%.1f p2=%.1f,%.1f health=%d options=%d "
+      "sounds=%ld silent_sounds=%ld minutes=%d steps=%.1f\n",
+      passes_, main_.ticks_run(), main_.frames_drawn(), main_.timer().frame_rate(),
+      w.resources_loaded, w.level_number, w.transition, w.two_players, w.second_player,
+      static_cast<double>(p1.x), static_cast<double>(p1.y), static_cast<double>(p2.x),
+      static_cast<double>(p2.y), p1.health, main_.live().options_visible() ? 1 : 0,
+      main_.sounds().played(), main_.sounds().silent(), w.clock_minutes, w.clock_steps);
+}
+
+}  // namespace bv::app

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace bv::app {
+
+class MainWindow;
+
+// Test hooks for driving the real program from a script, off unless the
+// environment names a screenshot file in BRIMVALE_PROBE. Then:
+// - SIGUSR1 writes the next frame drawn to that file as PNG and prints
+//   "screenshot N" on stdout (N counts the screenshots);
+// - SIGUSR2 prints one "state ..." line on stdout: counters, level,
+//   transition, players, options visibility, sounds;
+// - at the first pass a "started ..." line tells the drawing driver and
+//   which samples are silent.
+class Probe {
+ public:
+  // Null when BRIMVALE_PROBE is not set.
+  static std::unique_ptr<Probe> FromEnvironment(MainWindow& main);
+
+  Probe(MainWindow& main, std::string screenshot_path);
+  ~Probe();
+  // Once per pass of the loop.
+  void Poll();
+
+ private:
+  void PrintStarted();
+  void PrintState();
+  void AfterFrame();
+
+  MainWindow& main_;
+  std::string path_;
+  bool started_ = false;
+  bool shot_pending_ = false;
+  int shots_ = 0;
+  long passes_ = 0;
+};
+
+}  // namespace bv::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "app/message_boxes.h"
+
+namespace bv::app {
+
+class Application;
+class MainWindow;
+class OptionsWindow;
+class Probe;
+
+// The application's loop: it never sleeps. Each pass hands every waiting
+// event to the focus tracker, the drawing device (lost render targets), the
+// options window and the main window, then lets the options window draw and
+// the frame timer run one pass. Ends when the application is asked to.
+void RunLoop(Application& app, MainWindow& main, OptionsWindow& options, Probe* probe);
+
+// The whole program: SDL, the main window with its creation, the options
+// window, the loop, and the destruction of both. Returns the exit status.
+int RunProgram(const std::string& program_dir, MessageBoxes& boxes);
+
+// How message boxes are handled, from BRIMVALE_MESSAGE_BOXES: "log" writes
+// them to stderr instead of showing them, "both" does both; anything else
+// shows them.
+SdlMessageBoxes MessageBoxesFromEnvironment();
+
+}  // namespace bv::app

@@ -1,0 +1,488 @@
+#!/bin/bash
+# End-to-end tests of the game itself on a virtual X display: the real
+# program, the generated data, the keyboard through xdotool, pixels from the
+# game's own screenshots.
+#
+# usage: game_e2e.sh SCENARIO BRIMVALE X11_CLOSE_WINDOW PNG_PROBE X11_WINDOWS DATA_DIR
+#   one-player       intro skipped, menu drawn, walk onto the one-player pad,
+#                    the HUD after the shutters, play, Escape back to the
+#                    menu, close the window: config.dat written (44 bytes)
+#   two-players      walk onto the two-player pad: split screen and divider
+#   missing-object   no object image 48: the error box, no frame, no crash
+#   missing-sample   no menusnd.wav: the game runs, that sound is silent
+#   options-and-exit the options pad opens the options window over the
+#                    running game; closed, the game goes on; the exit pad
+#                    ends the program, which saves config.dat
+#
+# The program runs from a scratch folder (a copy of it beside links to the
+# data), so config.dat never lands in the build folder. Test hooks:
+# BRIMVALE_PROBE (SIGUSR1 screenshot, SIGUSR2 state line) and
+# BRIMVALE_MESSAGE_BOXES (boxes written to stderr). Every wait is on a state
+# the program reports, with a bounded number of tries. BV_KEEP_WORK=1 keeps
+# the scratch folder (output, screenshots) for a look afterwards.
+set -u
+
+SCENARIO=$1
+GAME=$2
+CLOSER=$3
+PROBE=$4
+WINDOWS=$5
+DATA=$6
+KEEP=${BV_KEEP_SCREENSHOT:-}
+
+for tool in Xvfb xdotool od; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is missing"
+    exit 77
+  fi
+done
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+GAME_PID=""
+HELD_KEYS=""
+cleanup() {
+  for k in $HELD_KEYS; do xdotool keyup "$k" 2>/dev/null; done
+  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  [ -n "${BV_KEEP_WORK:-}" ] || rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL [$SCENARIO]: $*"
+  echo "--- last state"
+  grep '^state ' "$WORK/out" 2>/dev/null | tail -n 1
+  echo "--- program output (first lines)"
+  grep -v '^state ' "$WORK/out" 2>/dev/null | head -n 20
+  echo "--- program errors"
+  head -n 40 "$WORK/err" 2>/dev/null
+  exit 1
+}
+
+# wait_for TRIES COMMAND...: up to TRIES tenths of a second.
+wait_for() {
+  local tries=$1 i
+  shift
+  for i in $(seq "$tries"); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+game_alive() { kill -0 "$GAME_PID" 2>/dev/null; }
+has_line() { grep -q -- "$1" "$WORK/out" 2>/dev/null; }
+has_error_line() { grep -q -- "$1" "$WORK/err" 2>/dev/null; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# --- the program's reports ---------------------------------------------------
+
+STATE=""
+# Asks for a state line and waits for it (the count is taken before asking,
+# so a fast answer is not missed).
+state() {
+  local n i
+  n=$(grep -c '^state ' "$WORK/out")
+  game_alive || return 1
+  kill -USR2 "$GAME_PID"
+  for i in $(seq 200); do
+    if [ "$(grep -c '^state ' "$WORK/out")" -gt "$n" ]; then
+      STATE=$(grep '^state ' "$WORK/out" | tail -n 1)
+      return 0
+    fi
+    sleep 0.005
+  done
+  return 1
+}
+# field NAME: from the last state line.
+field() { echo "$STATE" | tr ' ' '\n' | sed -n "s/^$1=//p"; }
+p1x() { field p1 | cut -d, -f1 | cut -d. -f1; }
+p1y() { field p1 | cut -d, -f2 | cut -d. -f1; }
+
+# state_is NAME VALUE...: every named field has its value.
+state_is() {
+  state || return 1
+  while [ $# -ge 2 ]; do
+    [ "$(field "$1")" = "$2" ] || return 1
+    shift 2
+  done
+}
+
+SHOTS=0
+SHOT=""
+# Takes a screenshot of the next frame drawn into $WORK/shot-N.png.
+screenshot() {
+  local want=$((SHOTS + 1))
+  game_alive || fail "the game ended"
+  kill -USR1 "$GAME_PID"
+  wait_for 50 has_line "^screenshot $want\$" || fail "no screenshot $want"
+  SHOTS=$want
+  SHOT="$WORK/shot-$want.png"
+  cp "$WORK/shot.png" "$SHOT"
+}
+probe() { "$PROBE" "$SHOT" "$@"; }
+
+# --- keyboard ------------------------------------------------------------------
+
+WID=""
+focus_game() { xdotool windowfocus "$WID" 2>/dev/null; }
+key_down() {
+  xdotool keydown "$1"
+  HELD_KEYS="$HELD_KEYS $1"
+}
+key_up() {
+  xdotool keyup "$1"
+  HELD_KEYS=${HELD_KEYS// $1/}
+}
+# A press the game's 90 Hz keyboard reading cannot miss.
+press() {
+  key_down "$1"
+  sleep 0.15
+  key_up "$1"
+}
+
+# A few ticks' worth of a key: a step of about ten pixels.
+nudge() {
+  key_down "$1"
+  sleep 0.04
+  key_up "$1"
+  sleep 0.05
+}
+
+# walk KEY AXIS OP TARGET: holds KEY until player 1's x or y satisfies
+# OP TARGET (-le or -ge), or stops changing (a wall). Prints where it ended.
+walk() {
+  local key=$1 axis=$2 op=$3 target=$4 v last="" same=0 i
+  key_down "$key"
+  for i in $(seq 600); do
+    state || break
+    if [ "$axis" = x ]; then v=$(p1x); else v=$(p1y); fi
+    [ "$v" "$op" "$target" ] && break
+    if [ "$v" = "$last" ]; then
+      same=$((same + 1))
+      [ $same -ge 8 ] && break
+    else
+      same=0
+    fi
+    last=$v
+  done
+  key_up "$key"
+  sleep 0.05
+  state
+  echo "walked $key to $(field p1)"
+}
+
+# World x of the centre of a level column, y of a level row (cells are 50
+# pixels; the level starts at grid column 7 and row 5).
+column_centre() { echo $((($1 + 7) * 50 + 25)); }
+row_centre() { echo $((($1 + 5) * 50 + 25)); }
+
+# From the menu's start (level cell 20, 26) to a pad at the back of an
+# alcove in the hall's north wall (row 2). Every leg ends either against a
+# wall or inside a band of cells that all lead on, so a late key release
+# (a loaded machine) does no harm; only the last leg along the hall needs
+# the pad's column, and it is nudged into it. Going north only the cell
+# straight ahead is tested, so anywhere in that column is enough.
+walk_to_pad() {
+  local column=$1 x i
+  x=$(column_centre "$column")
+  # North up the path until the fountain stops us (row 16).
+  walk Up y -le 0
+  # West round it: columns 16 and 17 are open up to the hall's top row.
+  walk Left x -le $(($(column_centre 17) + 8))
+  # North into rows 9 to 11, short of the alcoves over columns 15 to 17.
+  walk Up y -le $(($(row_centre 11) + 15))
+  # East to columns 19 to 21, where the hall's north wall is solid, and
+  # north until it stops us in the top row (row 9).
+  walk Right x -ge $(($(column_centre 20) - 8))
+  walk Up y -le 0
+  # Along the top row to the pad's column.
+  if [ "$(p1x)" -gt "$x" ]; then walk Left x -le $((x + 8)); else walk Right x -ge $((x - 8)); fi
+  for i in $(seq 12); do
+    state
+    if [ "$(p1x)" -gt $((x + 15)) ]; then
+      nudge Left
+    elif [ "$(p1x)" -lt $((x - 15)) ]; then
+      nudge Right
+    else
+      break
+    fi
+  done
+  walk Up y -le 0
+}
+
+# --- the program ---------------------------------------------------------------
+
+# A scratch program folder: a copy of the game (its folder is where it looks
+# for data and writes config.dat) and links to the generated data. $1, when
+# given, is a data file to leave out, such as objects/48.tga.
+make_program_dir() {
+  local leave_out=${1:-} entry name sub
+  cp "$GAME" "$WORK/brimvale" || fail "cannot copy the game"
+  mkdir "$WORK/data"
+  for entry in "$DATA"/*; do
+    name=$(basename "$entry")
+    if [ -n "$leave_out" ] && [ "${leave_out%%/*}" = "$name" ] && [ "$leave_out" != "$name" ]; then
+      mkdir "$WORK/data/$name"
+      for sub in "$entry"/*; do
+        [ "$name/$(basename "$sub")" = "$leave_out" ] && continue
+        ln -s "$sub" "$WORK/data/$name/"
+      done
+    elif [ "$leave_out" != "$name" ]; then
+      ln -s "$entry" "$WORK/data/$name"
+    fi
+  done
+}
+
+START_MS=0
+start_game() {
+  local boxes=${1:-log}
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$WORK/display")"
+  START_MS=$(now_ms)
+  (cd "$WORK" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy BRIMVALE_PROBE="$WORK/shot.png" \
+    BRIMVALE_MESSAGE_BOXES=$boxes exec ./brimvale >"$WORK/out" 2>"$WORK/err") &
+  GAME_PID=$!
+}
+
+find_game_window() {
+  WID=$(xdotool search --onlyvisible --name '^Brimvale$' 2>/dev/null | head -n 1)
+  [ -n "$WID" ]
+}
+
+# Started, drawing, its window found, focused and where it belongs.
+expect_running_game() {
+  wait_for 200 has_line '^started ' || fail "the game did not start"
+  echo "figure: start-up to the first pass $(($(now_ms) - START_MS)) ms"
+  has_line '^started .*loaded=1 ' || fail "resources not loaded: $(grep '^started' "$WORK/out")"
+  wait_for 50 find_game_window || fail "no visible window captioned 'Brimvale'"
+  local geometry
+  geometry=$(xdotool getwindowgeometry "$WID")
+  echo "$geometry" | grep -q 'Geometry: 640x480' || fail "window geometry: $geometry"
+  # Centred on the 1024 by 768 screen.
+  echo "$geometry" | grep -q 'Position: 192,144' || fail "window not centred: $geometry"
+  focus_game
+}
+
+# Escape ends the intro; the shutters open over the menu level.
+skip_intro() {
+  state || fail "no state"
+  [ "$(field transition)" -lt 0 ] || fail "not in the intro: $STATE"
+  press Escape
+  wait_for 80 state_is level 0 transition 900 || fail "the menu level did not open"
+}
+
+expect_menu_drawn() {
+  local lit blue i
+  # The sprite's alpha pulses; a few frames may be needed to catch it bright.
+  for i in 1 2 3 4 5 6 7 8; do
+    screenshot
+    blue=$(probe count bluish 290 210 60 60)
+    [ "$blue" -ge 150 ] && break
+    sleep 0.15
+  done
+  lit=$(probe count lit 0 0 640 370)
+  [ "$lit" -ge 200000 ] || fail "the map area is mostly black ($lit lit pixels)"
+  [ "$blue" -ge 150 ] || fail "no player sprite in the middle ($blue bluish pixels)"
+  expect_hud
+  [ -n "$KEEP" ] && cp "$SHOT" "$KEEP"
+}
+
+# The HUD's health gauge: a white frame at (100, 12) around the full bar.
+expect_hud() {
+  [ "$(probe count white 100 12 104 1)" -ge 100 ] || fail "no HUD gauge frame"
+  local bar
+  bar=$(probe match 102 14 "$DATA/bar.tga")
+  [ "$bar" = match ] || fail "the HUD's health bar: $bar"
+}
+
+close_game() {
+  "$CLOSER" "$WID" || fail "cannot send the close request"
+  wait_for 100 eval '! game_alive' || fail "the game did not end when its window was closed"
+  wait "$GAME_PID"
+  local status=$?
+  GAME_PID=""
+  [ "$status" -eq 0 ] || fail "the game ended with $status"
+}
+
+byte() { od -An -tu1 -j "$1" -N1 "$WORK/config.dat" | tr -d ' '; }
+expect_default_config() {
+  [ -f "$WORK/config.dat" ] || fail "no config.dat"
+  [ "$(stat -c %s "$WORK/config.dat")" -eq 44 ] || fail "config.dat is not 44 bytes"
+  [ "$(byte 0)" = 102 ] || fail "config.dat byte 0: $(byte 0)"
+  [ "$(byte 16)" = 3 ] || fail "config.dat byte 16: $(byte 16)"
+  [ "$(byte 30)" = 200 ] || fail "config.dat byte 30: $(byte 30)"
+  [ "$(byte 41)" = 47 ] || fail "config.dat byte 41: $(byte 41)"
+}
+
+report_rate() {
+  state && echo "figure: frame rate $(field fps) per second, $(field ticks) ticks, $(field frames) frames"
+}
+
+# --- scenarios -------------------------------------------------------------------
+
+one_player() {
+  make_program_dir
+  start_game
+  expect_running_game
+  skip_intro
+  expect_menu_drawn
+  report_rate
+
+  walk_to_pad 7
+  wait_for 30 state_is level 1 || fail "the one-player pad did not start level 1"
+  state
+  [ "$(field two_players)" = 0 ] || fail "a one-player game has two players: $STATE"
+  wait_for 80 state_is level 1 transition 900 || fail "the shutters did not open"
+  screenshot
+  [ "$(probe count lit 0 0 640 370)" -ge 200000 ] || fail "level 1 is mostly black"
+  expect_hud
+
+  # Play a little: walk about and fire.
+  local ticks
+  ticks=$(field ticks)
+  key_down Return
+  walk Down y -ge 999999
+  walk Up y -le 0
+  key_up Return
+  sleep 1
+  state
+  [ "$(field level)" = 1 ] || [ "$(field level)" = 0 ] || fail "unexpected level: $STATE"
+  [ "$(field ticks)" -gt $((ticks + 90)) ] || fail "the game did not run on: $STATE"
+
+  press Escape
+  wait_for 80 state_is level 0 transition 900 || fail "Escape did not return to the menu"
+  state
+  [ "$(field p1 | cut -d. -f1)" = 1375 ] || fail "not back at the menu's start: $STATE"
+  report_rate
+
+  close_game
+  expect_default_config
+  echo "PASS: intro, menu, one-player game, back to the menu, closed and saved"
+}
+
+two_players() {
+  make_program_dir
+  start_game
+  expect_running_game
+  skip_intro
+  walk_to_pad 16
+  wait_for 30 state_is level 1 two_players 1 second_player 1 ||
+    fail "the two-player pad did not start a two-player game"
+  wait_for 80 state_is level 1 transition 900 || fail "the shutters did not open"
+  screenshot
+  local divider
+  divider=$(probe match 318 0 "$DATA/split.tga")
+  [ "$divider" = match ] || fail "no divider at x 318: $divider"
+  [ "$(probe count lit 0 0 318 370)" -ge 90000 ] || fail "the left view is mostly black"
+  [ "$(probe count lit 320 0 320 370)" -ge 90000 ] || fail "the right view is mostly black"
+  # Both views have their own HUD gauge.
+  [ "$(probe count white 100 12 104 1)" -ge 100 ] || fail "no HUD gauge in the left view"
+  [ "$(probe count white 420 12 104 1)" -ge 100 ] || fail "no HUD gauge in the right view"
+  [ -n "$KEEP" ] && cp "$SHOT" "${KEEP%.png}-split.png"
+  report_rate
+  close_game
+  expect_default_config
+  echo "PASS: two-player game in a split screen with the divider"
+}
+
+missing_object() {
+  make_program_dir objects/48.tga
+  # The box is shown for real and logged too; the test closes it.
+  start_game both
+  wait_for 200 has_error_line '^message-box error: ' || fail "no error box"
+  grep '^message-box' "$WORK/err" | grep -q '48.tga' || fail "the box does not name the file"
+  has_error_line '^message-box warning' && fail "a fatal report instead of the error box"
+  # The game's window is shown once its creation ends, so the box is the
+  # only window then; its close button ends it as OK does.
+  local box=""
+  find_box() {
+    box=$("$WINDOWS" | grep ' Brimvale$' | grep -v ' 640x480+' | head -n 1 | cut -d' ' -f1)
+    [ -n "$box" ]
+  }
+  wait_for 50 find_box || fail "the error box is not on the screen"
+  # The game waits for the box: nothing has run yet.
+  has_line '^started ' && fail "the game ran on before the box was confirmed"
+  "$CLOSER" "$box" || fail "cannot close the error box"
+  wait_for 50 has_line '^started ' || fail "the game did not run on after the box"
+  has_line '^started .*loaded=0 ' || fail "resources reported loaded: $(grep '^started' "$WORK/out")"
+  wait_for 50 find_game_window || fail "no game window after the box"
+  sleep 2
+  state || fail "the game does not answer"
+  [ "$(field frames)" = 0 ] || fail "frames were drawn: $STATE"
+  [ "$(field loaded)" = 0 ] || fail "resources_loaded is not 0: $STATE"
+  [ "$(field ticks)" -gt 90 ] || fail "the game loop does not run: $STATE"
+  close_game
+  [ "$(stat -c %s "$WORK/config.dat")" -eq 44 ] || fail "config.dat not written at close"
+  echo "PASS: without object image 48 the error box shows, nothing is drawn, nothing crashes"
+}
+
+missing_sample() {
+  make_program_dir sound/menusnd.wav
+  start_game
+  expect_running_game
+  has_line '^started .* silent=menusnd$' || fail "menusnd not reported silent: $(grep '^started' "$WORK/out")"
+  skip_intro
+  # North through the gate, past the cell that plays the menu jingle.
+  walk Up y -le 0
+  state
+  [ "$(field sounds)" -ge 1 ] || fail "the jingle was not asked for: $STATE"
+  [ "$(field silent_sounds)" -ge 1 ] || fail "the jingle was not silent: $STATE"
+  local frames
+  frames=$(field frames)
+  sleep 0.5
+  state
+  [ "$(field frames)" -gt "$frames" ] || fail "the game stopped drawing: $STATE"
+  close_game
+  echo "PASS: without menusnd.wav the game runs on, silent for that sound"
+}
+
+options_and_exit() {
+  make_program_dir
+  start_game
+  expect_running_game
+  skip_intro
+  walk_to_pad 24
+  wait_for 30 state_is options 1 || fail "the options pad did not open the options"
+  local dialog="" ticks
+  find_dialog() {
+    dialog=$(xdotool search --onlyvisible --name '^Brimvale - opcje gry$' 2>/dev/null | head -n 1)
+    [ -n "$dialog" ]
+  }
+  wait_for 50 find_dialog || fail "no visible options window"
+  # The game runs on behind it, the player back at the menu's start.
+  state
+  ticks=$(field ticks)
+  sleep 0.3
+  state
+  [ "$(field ticks)" -gt "$ticks" ] || fail "the game stopped behind the options: $STATE"
+  [ "$(field p1)" = 1375.0,1575.0 ] || fail "the options pad did not send the player back: $STATE"
+  "$CLOSER" "$dialog" || fail "cannot close the options window"
+  wait_for 30 state_is options 0 || fail "the options window did not close"
+  game_alive || fail "closing the options ended the game"
+  # Without a window manager the focus does not come back by itself.
+  focus_game
+  walk_to_pad 33
+  wait_for 80 eval '! game_alive' || fail "the exit pad did not end the program"
+  wait "$GAME_PID"
+  local status=$?
+  GAME_PID=""
+  [ "$status" -eq 0 ] || fail "the game ended with $status"
+  expect_default_config
+  echo "PASS: the options window over the game, then the exit pad saved and ended"
+}
+
+case "$SCENARIO" in
+  one-player) one_player ;;
+  two-players) two_players ;;
+  missing-object) missing_object ;;
+  missing-sample) missing_sample ;;
+  options-and-exit) options_and_exit ;;
+  *)
+    echo "unknown scenario $SCENARIO"
+    exit 2
+    ;;
+esac
