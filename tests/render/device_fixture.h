@@ -16,6 +16,7 @@
 #include "render/draw_device.h"
 #include "render/pattern_image.h"
 #include "render/picture_strip.h"
+#include "render/pixel_snapshot.h"
 
 namespace bv::test {
 
@@ -30,13 +31,6 @@ constexpr Color kWhite = 0xFFFFFFFFu;
 constexpr Color kRgbRed = 0x0000FFu;
 constexpr Color kRgbGreen = 0x00FF00u;
 constexpr Color kRgbWhite = 0xFFFFFFu;
-
-// Blending rounds a little differently between renderers.
-inline bool Near(Color got, int r, int g, int b, int tolerance = 2) {
-  return std::abs(static_cast<int>(render::RedOf(got)) - r) <= tolerance &&
-         std::abs(static_cast<int>(render::GreenOf(got)) - g) <= tolerance &&
-         std::abs(static_cast<int>(render::BlueOf(got)) - b) <= tolerance;
-}
 
 // BV_RENDER_BACKEND=opengl runs the same checks on an OpenGL renderer of a
 // hidden window (needs a display, e.g. under xvfb-run with
@@ -79,21 +73,14 @@ class DeviceTest : public ::testing::Test {
   }
 
   // Sends the queue and takes a copy of the target.
-  void Snap() {
-    int w = 0, h = 0;
-    ASSERT_EQ(device_.ReadPixels(pixels_, w, h), 0);
-    ASSERT_EQ(w, 640);
-    ASSERT_EQ(h, 480);
-  }
+  void Snap() { snapshot_.Take(device_); }
   // The pixel of the last Snap(), alpha dropped; 0xFFFFFFFF outside.
-  Color At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= 640 || y >= 480) return 0xFFFFFFFFu;
-    return pixels_[static_cast<size_t>(y) * 640 + static_cast<size_t>(x)] & 0xFFFFFFu;
-  }
+  Color At(int x, int y) const { return snapshot_.At(x, y); }
+  const std::vector<Color>& pixels() const { return snapshot_.pixels(); }
   // Count of pixels in the last Snap() that are not the background.
   int CountDrawn() const {
     int n = 0;
-    for (Color c : pixels_) n += (c & 0xFFFFFFu) != (kBackground & 0xFFFFFFu) ? 1 : 0;
+    for (Color c : pixels()) n += (c & 0xFFFFFFu) != (kBackground & 0xFFFFFFu) ? 1 : 0;
     return n;
   }
 
@@ -111,7 +98,7 @@ class DeviceTest : public ::testing::Test {
   SDL_Window* window_ = nullptr;
   render::DrawDevice device_;
   std::vector<std::unique_ptr<render::PatternImage>> images_;
-  std::vector<Color> pixels_;
+  PixelSnapshot snapshot_;
 };
 
 }  // namespace bv::test

@@ -264,12 +264,12 @@ TEST_F(DrawDeviceTest, TwoColourLinesCoverTheSamePixelsAsOneColourLines) {
     ASSERT_EQ(device_.Clear(kBackground), 0);
     ASSERT_EQ(device_.DrawLine(e[0], e[1], kWhite, kWhite, 0), 0);
     Snap();
-    std::vector<Color> plain = pixels_;
+    std::vector<Color> plain = pixels();
     ASSERT_EQ(device_.Clear(kBackground), 0);
     ASSERT_EQ(device_.DrawLine(e[0], e[1], kRed, kGreen, 0), 0);
     Snap();
-    for (size_t i = 0; i < pixels_.size(); ++i) {
-      ASSERT_EQ((plain[i] & 0xFFFFFFu) != kRgbBack, (pixels_[i] & 0xFFFFFFu) != kRgbBack) << i;
+    for (size_t i = 0; i < pixels().size(); ++i) {
+      ASSERT_EQ((plain[i] & 0xFFFFFFu) != kRgbBack, (pixels()[i] & 0xFFFFFFu) != kRgbBack) << i;
     }
     if (e[0].x != e[1].x || e[0].y != e[1].y) {
       EXPECT_EQ(At(e[0].x, e[0].y), kRgbRed);

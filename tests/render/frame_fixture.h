@@ -18,6 +18,7 @@
 #include "render/color.h"
 #include "render/draw_device.h"
 #include "render/font_archive.h"
+#include "render/pixel_snapshot.h"
 #include "render/frame_renderer.h"
 #include "render/pattern_image.h"
 #include "render/picture_strip.h"
@@ -151,25 +152,13 @@ class FrameTest : public ::testing::Test {
     ASSERT_TRUE(renderer.Render(world(), options, frame_rate));
     Snap();
   }
-  void Snap() {
-    int w = 0, h = 0;
-    ASSERT_EQ(device_.ReadPixels(pixels_, w, h), 0);
-    ASSERT_EQ(w, 640);
-    ASSERT_EQ(h, 480);
-  }
+  void Snap() { snapshot_.Take(device_); }
 
   // The pixel of the last frame, alpha dropped; 0xFFFFFFFF outside the screen.
-  Color At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= 640 || y >= 480) return 0xFFFFFFFFu;
-    return pixels_[static_cast<size_t>(y) * 640 + static_cast<size_t>(x)] & 0xFFFFFFu;
-  }
+  Color At(int x, int y) const { return snapshot_.At(x, y); }
 
-  // Blending rounds a little differently between renderers.
   bool Near(int x, int y, int r, int g, int b, int tolerance = 2) const {
-    const Color c = At(x, y);
-    return std::abs(render::RedOf(c) - r) <= tolerance &&
-           std::abs(render::GreenOf(c) - g) <= tolerance &&
-           std::abs(render::BlueOf(c) - b) <= tolerance;
+    return test::Near(At(x, y), r, g, b, tolerance);
   }
 
   SDL_Surface* surface_ = nullptr;
@@ -178,7 +167,7 @@ class FrameTest : public ::testing::Test {
   TempDir dir_;
   std::vector<std::unique_ptr<render::PatternImage>> images_;
   std::unique_ptr<game::World> world_;
-  std::vector<Color> pixels_;
+  PixelSnapshot snapshot_;
 };
 
 // Prints a pixel as r,g,b in failure messages.
