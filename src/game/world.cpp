@@ -1,10 +1,11 @@
 #include "game/world.h"
 
+#include "game/settings_mirror.h"
+
 namespace bv::game {
 
 World::World() {
-  players[0].color = 16744448;
-  players[1].color = 65280;
+  MirrorSettings(settings::ConfigRecord{}, *this);
 }
 
 void SetStartValues(World& world) {

@@ -157,14 +157,15 @@ struct World {
   uint8_t resources_loaded = 0;
   std::string program_dir;
 
-  // Settings mirrors, refreshed whenever the options window closes. The
+  // Settings mirrors, refreshed whenever the options window closes (see
+  // game/settings_mirror.h); a new world holds the settings' defaults. The
   // players' colours live in players[p].color.
-  uint8_t hud_alpha = 102;
-  uint8_t minimap_alpha = 153;
-  uint32_t enemy_color = 255;
+  uint8_t hud_alpha = 0;
+  uint8_t minimap_alpha = 0;
+  uint32_t enemy_color = 0;
   uint8_t game_mode = 0;  // 0 Cooperation, 1 Deathmatch, 2 Pointmatch
   // player * 6 + action; actions up, down, left, right, attack, change weapon.
-  std::array<uint8_t, kKeyCount> key_codes{200, 208, 203, 205, 28, 82, 17, 31, 30, 32, 47, 16};
+  std::array<uint8_t, kKeyCount> key_codes{};
 
   // The renderer's scratch lists; nothing carries over between frames.
   std::array<ScreenPoint, kMinimapPoints> minimap_walls{};
@@ -186,9 +187,7 @@ struct World {
     if (x < 0 || x >= kGridWidth || y < 0 || y >= kGridHeight) return nullptr;
     return &grid[x][y];
   }
-  static bool InGrid(int x, int y) {
-    return x >= 0 && x < kGridWidth && y >= 0 && y < kGridHeight;
-  }
+  static bool InGrid(int x, int y) { return x >= 0 && x < kGridWidth && y >= 0 && y < kGridHeight; }
 };
 
 // The start values the program gives the world before the first frame

@@ -1,69 +1,85 @@
 #include "settings/config_record.h"
 
+#include <type_traits>
+
 namespace bv::settings {
 
 namespace {
 
-uint32_t Read32(const ConfigBytes& b, std::size_t at) {
-  return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
-         static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
-}
-
-uint16_t Read16(const ConfigBytes& b, std::size_t at) {
-  return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-void Write32(ConfigBytes& b, std::size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-void Write16(ConfigBytes& b, std::size_t at, uint16_t v) {
-  b[at] = static_cast<uint8_t>(v);
-  b[at + 1] = static_cast<uint8_t>(v >> 8);
+// The one place a setting meets its field of the record.
+template <typename Record, typename Visit>
+void WithField(Record& r, Setting s, Visit&& visit) {
+  // clang-format off
+  switch (s) {
+    case Setting::kHudTrans: return visit(r.hud_trans);
+    case Setting::kMapTrans: return visit(r.map_trans);
+    case Setting::kP1Color: return visit(r.p1_color);
+    case Setting::kP2Color: return visit(r.p2_color);
+    case Setting::kEnColor: return visit(r.en_color);
+    case Setting::kDifLevel: return visit(r.dif_level);
+    case Setting::kMultiTryb: return visit(r.multi_tryb);
+    case Setting::kFragLimit: return visit(r.frag_limit);
+    case Setting::kPointLimit: return visit(r.point_limit);
+    case Setting::kReitemPeriod: return visit(r.reitem_period);
+    case Setting::kArenamode: return visit(r.arenamode);
+    case Setting::kAnti: return visit(r.anti);
+    case Setting::kDirt: return visit(r.dirt);
+    case Setting::kShowfps: return visit(r.showfps);
+    default:
+      return visit(r.keys[static_cast<std::size_t>(KeyIndexOf(s))]);
+  }
+  // clang-format on
 }
 
 }  // namespace
 
-ConfigRecord DecodeConfig(const ConfigBytes& b) {
-  namespace o = config_offset;
+ConfigRecord::ConfigRecord() {
+  for (Setting s : kAllSettings) {
+    SetField(*this, s, DefaultOf(s));
+  }
+}
+
+int64_t FieldValue(const ConfigRecord& record, Setting s) {
+  int64_t out = 0;
+  WithField(record, s, [&](const auto& field) { out = field; });
+  return out;
+}
+
+void SetField(ConfigRecord& record, Setting s, int64_t value) {
+  WithField(record, s, [&](auto& field) {
+    using T = std::remove_reference_t<decltype(field)>;
+    field = static_cast<T>(value);
+  });
+}
+
+int64_t StoredValue(const ConfigBytes& bytes, Setting s) {
+  const SettingInfo& info = InfoOf(s);
+  uint64_t v = 0;
+  for (int i = 0; i < info.size; ++i) v |= uint64_t{bytes[info.offset + i]} << (8 * i);
+  if (info.type == FieldType::kSigned) {
+    const uint64_t sign = uint64_t{1} << (8 * info.size - 1);
+    return static_cast<int64_t>(v ^ sign) - static_cast<int64_t>(sign);
+  }
+  return static_cast<int64_t>(v);
+}
+
+ConfigRecord DecodeConfig(const ConfigBytes& bytes) {
   ConfigRecord r;
-  r.hud_trans = b[o::kHudTrans];
-  r.map_trans = b[o::kMapTrans];
-  r.p1_color = Read32(b, o::kP1Color);
-  r.p2_color = Read32(b, o::kP2Color);
-  r.en_color = Read32(b, o::kEnColor);
-  r.dif_level = b[o::kDifLevel];
-  r.multi_tryb = b[o::kMultiTryb];
-  r.frag_limit = b[o::kFragLimit];
-  r.point_limit = static_cast<int32_t>(Read32(b, o::kPointLimit));
-  r.reitem_period = Read16(b, o::kReitemPeriod);
-  r.arenamode = b[o::kArenamode];
-  r.anti = b[o::kAnti];
-  r.dirt = b[o::kDirt];
-  r.showfps = b[o::kShowfps];
-  for (std::size_t i = 0; i < r.keys.size(); ++i) r.keys[i] = b[o::kKeys + i];
+  for (Setting s : kAllSettings) {
+    SetField(r, s, StoredValue(bytes, s));
+  }
   return r;
 }
 
 ConfigBytes EncodeConfig(const ConfigRecord& r) {
-  namespace o = config_offset;
   ConfigBytes b{};
-  b[o::kHudTrans] = r.hud_trans;
-  b[o::kMapTrans] = r.map_trans;
-  Write32(b, o::kP1Color, r.p1_color);
-  Write32(b, o::kP2Color, r.p2_color);
-  Write32(b, o::kEnColor, r.en_color);
-  b[o::kDifLevel] = r.dif_level;
-  b[o::kMultiTryb] = r.multi_tryb;
-  b[o::kFragLimit] = r.frag_limit;
-  Write32(b, o::kPointLimit, static_cast<uint32_t>(r.point_limit));
-  Write16(b, o::kReitemPeriod, r.reitem_period);
-  b[o::kArenamode] = r.arenamode != 0;
-  b[o::kAnti] = r.anti != 0;
-  b[o::kDirt] = r.dirt != 0;
-  b[o::kShowfps] = r.showfps != 0;
-  for (std::size_t i = 0; i < r.keys.size(); ++i) b[o::kKeys + i] = r.keys[i];
-  static_assert(o::kKeys + 12 == 42, "the keys end where the last reserved bytes begin");
+  for (Setting s : kAllSettings) {
+    const SettingInfo& info = InfoOf(s);
+    int64_t v = FieldValue(r, s);
+    if (info.type == FieldType::kBoolean) v = v != 0;
+    const auto u = static_cast<uint64_t>(v);
+    for (int k = 0; k < info.size; ++k) b[info.offset + k] = static_cast<uint8_t>(u >> (8 * k));
+  }
   return b;
 }
 

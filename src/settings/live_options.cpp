@@ -1,19 +1,21 @@
 #include "settings/live_options.h"
 
-#include <algorithm>
-
 namespace bv::settings {
 
 void LiveOptions::set_difficulty(int index) {
   difficulty_ = (index >= 0 && index < kDifficultyCount) ? index : -1;
 }
 
-void LiveOptions::set_frag_limit(int v) { frag_limit_ = std::clamp(v, kFragMin, kFragMax); }
+void LiveOptions::set_frag_limit(int v) {
+  frag_limit_ = static_cast<int>(ClampSetting(Setting::kFragLimit, v));
+}
 
-void LiveOptions::set_point_limit(int v) { point_limit_ = std::clamp(v, kPointMin, kPointMax); }
+void LiveOptions::set_point_limit(int v) {
+  point_limit_ = static_cast<int>(ClampSetting(Setting::kPointLimit, v));
+}
 
 void LiveOptions::set_reitem_period(int v) {
-  reitem_period_ = std::clamp(v, kReitemMin, kReitemMax);
+  reitem_period_ = static_cast<int>(ClampSetting(Setting::kReitemPeriod, v));
 }
 
 void LiveOptions::set_level_list(std::vector<std::string> entries) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/config_table.h"
+
 namespace bv::settings {
 
 enum class LevelSource { kCampaign, kCustom };
@@ -13,11 +15,9 @@ enum class LevelSource { kCampaign, kCustom };
 // outside a range are clamped, as the window's controls would.
 class LiveOptions {
  public:
-  static constexpr int kDifficultyCount = 7;  // "Dziecinny" .. "Ekstremalny"
-  static constexpr int kDifficultyDefault = 3;  // "Normalny"
-  static constexpr int kFragMin = 5, kFragMax = 100, kFragDefault = 10;
-  static constexpr int kPointMin = 1000, kPointMax = 100000, kPointDefault = 5000;
-  static constexpr int kReitemMin = 100, kReitemMax = 1000, kReitemDefault = 600;
+  // "Dziecinny" .. "Ekstremalny"; the default is "Normalny".
+  static constexpr int kDifficultyCount = static_cast<int>(MaxOf(Setting::kDifLevel)) + 1;
+  static constexpr int kDifficultyDefault = static_cast<int>(DefaultOf(Setting::kDifLevel));
 
   // -1 means no selection; anything beyond the list leaves no selection.
   int difficulty() const { return difficulty_; }
@@ -65,11 +65,11 @@ class LiveOptions {
 
  private:
   int difficulty_ = kDifficultyDefault;
-  int frag_limit_ = kFragDefault;
-  int point_limit_ = kPointDefault;
-  bool arenamode_ = true;
-  int reitem_period_ = kReitemDefault;
-  bool show_fps_ = false;
+  int frag_limit_ = static_cast<int>(DefaultOf(Setting::kFragLimit));
+  int point_limit_ = static_cast<int>(DefaultOf(Setting::kPointLimit));
+  bool arenamode_ = DefaultOf(Setting::kArenamode) != 0;
+  int reitem_period_ = static_cast<int>(DefaultOf(Setting::kReitemPeriod));
+  bool show_fps_ = DefaultOf(Setting::kShowfps) != 0;
   LevelSource level_source_ = LevelSource::kCampaign;
   std::vector<std::string> level_list_;
   int selected_ = -1;

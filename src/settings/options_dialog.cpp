@@ -254,6 +254,10 @@ struct OptionsDialog::Impl {
   void GroupBox(const L::Box& b, const char* caption);
   void Bevel(const L::Box& b);
   bool Bar(const char* id, const L::Box& b, int* value, int min, int max, int small_step);
+  // A bar over a setting's range.
+  bool Bar(const char* id, const L::Box& b, int* value, Setting s, int small_step) {
+    return Bar(id, b, value, static_cast<int>(MinOf(s)), static_cast<int>(MaxOf(s)), small_step);
+  }
   bool Check(const L::Box& b, const char* label, bool* value);
   bool Radio(const L::Box& b, const char* label, bool active);
   bool DropDown(const char* id, const L::Box& b, const char* const* items, int count, int* index);
@@ -601,15 +605,13 @@ void OptionsDialog::Impl::DrawGraphics() {
   GroupBox(L::kGraphics, text::kGroupGraphics);
   Text(L::kHudTransLabel, text::kHudTrans);
   int hud = form.hud_trans_bar();
-  if (Bar("##hud_trans_bar", L::kHudTransBar, &hud, OptionsForm::kTransMin, OptionsForm::kTransMax,
-          1)) {
+  if (Bar("##hud_trans_bar", L::kHudTransBar, &hud, Setting::kHudTrans, 1)) {
     form.set_hud_trans_bar(hud);
   }
   Text(L::kHudTransLab, form.hud_trans_lab(), 1.0f);
   Text(L::kMapTransLabel, text::kMapTrans);
   int map = form.map_trans_bar();
-  if (Bar("##map_trans_bar", L::kMapTransBar, &map, OptionsForm::kTransMin, OptionsForm::kTransMax,
-          1)) {
+  if (Bar("##map_trans_bar", L::kMapTransBar, &map, Setting::kMapTrans, 1)) {
     form.set_map_trans_bar(map);
   }
   Text(L::kMapTransLab, form.map_trans_lab(), 1.0f);
@@ -665,7 +667,8 @@ void OptionsDialog::Impl::DrawGame() {
   Text(L::kDifficultyLabel, text::kDifficulty);
   ImGui::BeginDisabled(!form.difficulty_enabled());
   int dif = form.dif_level();
-  if (DropDown("##dif_level", L::kDifficultyList, text::kDifficultyItems, 7, &dif)) {
+  if (DropDown("##dif_level", L::kDifficultyList, text::kDifficultyItems,
+               LiveOptions::kDifficultyCount, &dif)) {
     form.set_dif_level(dif);
   }
   ImGui::EndDisabled();
@@ -681,15 +684,14 @@ void OptionsDialog::Impl::DrawMultiplayer() {
   Bevel(L::kBevel1);
   Text(L::kDeathmatchLabel, text::kDeathmatchOptions);
   int frags = form.frag_bar();
-  if (Bar("##frag_bar", L::kFragBar, &frags, LiveOptions::kFragMin, LiveOptions::kFragMax, 1)) {
+  if (Bar("##frag_bar", L::kFragBar, &frags, Setting::kFragLimit, 1)) {
     form.set_frag_bar(frags);
   }
   Text(L::kFragLab, form.frag_lab(), 0.5f);
   Bevel(L::kBevel2);
   Text(L::kPointmatchLabel, text::kPointmatchOptions);
   int points = form.point_bar();
-  if (Bar("##point_bar", L::kPointBar, &points, LiveOptions::kPointMin, LiveOptions::kPointMax,
-          100)) {
+  if (Bar("##point_bar", L::kPointBar, &points, Setting::kPointLimit, 100)) {
     form.set_point_bar(points);
   }
   Text(L::kPointLab, form.point_lab(), 0.5f);
@@ -698,8 +700,7 @@ void OptionsDialog::Impl::DrawMultiplayer() {
   if (Check(L::kArenamode, text::kArenamode, &arena)) form.set_arenamode(arena);
   Text(L::kReitemLabel, text::kReitem);
   int reitem = form.reitem_bar();
-  if (Bar("##reitem_bar", L::kReitemBar, &reitem, LiveOptions::kReitemMin, LiveOptions::kReitemMax,
-          50)) {
+  if (Bar("##reitem_bar", L::kReitemBar, &reitem, Setting::kReitemPeriod, 50)) {
     form.set_reitem_bar(reitem);
   }
   // The scale's two words under the two ends of the bar.

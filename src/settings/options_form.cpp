@@ -1,22 +1,13 @@
 #include "settings/options_form.h"
 
-#include <algorithm>
-
 #include "game/key_source.h"
+#include "game/settings_mirror.h"
 #include "game/world.h"
 #include "settings/config_file.h"
 #include "settings/level_lists.h"
 #include "settings/options_labels.h"
 
 namespace bv::settings {
-
-namespace {
-
-// The world's key_codes put attack before change weapon; the file and the
-// key edits put change weapon first.
-constexpr std::array<int, kConfigKeysPerPlayer> kWorldActionOfEdit{0, 1, 2, 3, 5, 4};
-
-}  // namespace
 
 OptionsForm::OptionsForm(game::World& world, LiveOptions& live, std::string program_dir)
     : world_(world), live_(live), program_dir_(std::move(program_dir)) {}
@@ -70,33 +61,20 @@ void OptionsForm::Close() {
 }
 
 void OptionsForm::Mirror() {
-  world_.hud_alpha = static_cast<uint8_t>(hud_trans_bar_);
-  world_.minimap_alpha = static_cast<uint8_t>(map_trans_bar_);
-  world_.players[0].color = colors_[0];
-  world_.players[1].color = colors_[1];
-  world_.enemy_color = colors_[2];
+  game::MirrorSettings(ControlsRecord(), world_);
   if (draw_switches_) draw_switches_(anti_, dirt_);
-  world_.game_mode = static_cast<uint8_t>(multi_tryb_);
-  for (int p = 0; p < 2; ++p) {
-    for (int a = 0; a < kConfigKeysPerPlayer; ++a) {
-      world_.key_codes[static_cast<size_t>(p * kConfigKeysPerPlayer + kWorldActionOfEdit[a])] =
-          keys_codes_[static_cast<size_t>(p * kConfigKeysPerPlayer + a)];
-    }
-  }
 }
 
-ConfigRecord OptionsForm::RecordToSave() const {
+ConfigRecord OptionsForm::ControlsRecord() const {
   ConfigRecord r;
-  // The mirrored settings come from the world, which equals the controls
-  // whenever the window is hidden.
-  r.hud_trans = world_.hud_alpha;
-  r.map_trans = world_.minimap_alpha;
-  r.p1_color = world_.players[0].color;
-  r.p2_color = world_.players[1].color;
-  r.en_color = world_.enemy_color;
-  r.multi_tryb = world_.game_mode;
+  r.hud_trans = static_cast<uint8_t>(hud_trans_bar_);
+  r.map_trans = static_cast<uint8_t>(map_trans_bar_);
+  r.p1_color = colors_[0];
+  r.p2_color = colors_[1];
+  r.en_color = colors_[2];
   // No selection (-1) is written as its low byte, 255, and reads back as none.
   r.dif_level = static_cast<uint8_t>(live_.difficulty());
+  r.multi_tryb = static_cast<uint8_t>(multi_tryb_);
   r.frag_limit = static_cast<uint8_t>(live_.frag_limit());
   r.point_limit = live_.point_limit();
   r.reitem_period = static_cast<uint16_t>(live_.reitem_period());
@@ -108,6 +86,12 @@ ConfigRecord OptionsForm::RecordToSave() const {
   return r;
 }
 
+ConfigRecord OptionsForm::RecordToSave() const {
+  ConfigRecord r = ControlsRecord();
+  game::SaveMirroredSettings(world_, r);
+  return r;
+}
+
 bool OptionsForm::SaveSettings() {
   if (SaveConfigFile(program_dir_, EncodeConfig(RecordToSave()))) return true;
   if (fatal_report_) fatal_report_(kConfigErrorCode, kConfigSaveErrorText);
@@ -115,11 +99,11 @@ bool OptionsForm::SaveSettings() {
 }
 
 void OptionsForm::set_hud_trans_bar(int position) {
-  hud_trans_bar_ = std::clamp(position, kTransMin, kTransMax);
+  hud_trans_bar_ = static_cast<int>(ClampSetting(Setting::kHudTrans, position));
 }
 
 void OptionsForm::set_map_trans_bar(int position) {
-  map_trans_bar_ = std::clamp(position, kTransMin, kTransMax);
+  map_trans_bar_ = static_cast<int>(ClampSetting(Setting::kMapTrans, position));
 }
 
 std::string OptionsForm::hud_trans_lab() const {

@@ -20,7 +20,7 @@ enum class Swatch { kPlayer1, kPlayer2, kEnemy };
 
 // The twelve key edits, in the file's order: player 1's up, down, left,
 // right, change weapon, attack, then player 2's.
-constexpr int kKeyEditCount = 2 * kConfigKeysPerPlayer;
+constexpr int kKeyEditCount = kConfigKeyCount;
 constexpr int kNoKeyEdit = -1;
 
 // The options window without its face: every control's value, the handlers,
@@ -31,8 +31,8 @@ constexpr int kNoKeyEdit = -1;
 // is tested headless.
 class OptionsForm {
  public:
-  static constexpr int kTransMin = 25, kTransMax = 230;
-  static constexpr int kModeCount = 3;  // Cooperation, Deathmatch, Pointmatch
+  // Cooperation, Deathmatch, Pointmatch.
+  static constexpr int kModeCount = static_cast<int>(MaxOf(Setting::kMultiTryb)) + 1;
 
   // code, text (Windows-1250). The app's fatal report: shows the text and
   // ends the program; true when it did.
@@ -68,6 +68,8 @@ class OptionsForm {
   bool SaveSettings();
   // The record SaveSettings writes.
   ConfigRecord RecordToSave() const;
+  // Every setting as the controls hold it now.
+  ConfigRecord ControlsRecord() const;
 
   // Graphics.
   int hud_trans_bar() const { return hud_trans_bar_; }
@@ -137,12 +139,14 @@ class OptionsForm {
   FatalReport fatal_report_;
   DrawSwitches draw_switches_;
 
-  int hud_trans_bar_ = 102;
-  int map_trans_bar_ = 153;
-  std::array<uint32_t, 3> colors_{16744448, 65280, 255};
-  bool anti_ = false;
-  bool dirt_ = false;
-  int multi_tryb_ = 0;
+  int hud_trans_bar_ = static_cast<int>(DefaultOf(Setting::kHudTrans));
+  int map_trans_bar_ = static_cast<int>(DefaultOf(Setting::kMapTrans));
+  std::array<uint32_t, 3> colors_{static_cast<uint32_t>(DefaultOf(Setting::kP1Color)),
+                                  static_cast<uint32_t>(DefaultOf(Setting::kP2Color)),
+                                  static_cast<uint32_t>(DefaultOf(Setting::kEnColor))};
+  bool anti_ = DefaultOf(Setting::kAnti) != 0;
+  bool dirt_ = DefaultOf(Setting::kDirt) != 0;
+  int multi_tryb_ = static_cast<int>(DefaultOf(Setting::kMultiTryb));
   bool level_choice_enabled_ = true;
   bool difficulty_enabled_ = true;
   std::array<uint8_t, kKeyEditCount> keys_codes_ = ConfigRecord{}.keys;

@@ -76,11 +76,49 @@ TEST(ConfigRecord, CleanFilesRoundTripByteForByte) {
   ConfigBytes a = EncodeConfig(ConfigRecord{});
   ConfigBytes b{};
   for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<uint8_t>(0xF0 - 3 * i);
-  for (std::size_t at : config_offset::kReserved) b[at] = 0;
+  for (std::size_t at : kReservedOffsets) b[at] = 0;
   for (std::size_t at = 26; at <= 29; ++at) b[at] = at % 2;
   for (const ConfigBytes& file : {a, b, ConfigBytes{}}) {
     EXPECT_EQ(EncodeConfig(DecodeConfig(file)), file);
   }
+}
+
+TEST(ConfigRecord, TheTableNamesEachFieldAndTheControlsRangeHoldsItsDefault) {
+  struct Case {
+    Setting s;
+    const char* name;
+    int offset, size;
+    SettingHome home;
+  };
+  for (const Case c : {Case{Setting::kHudTrans, "hud_trans", 0, 1, SettingHome::kWorld},
+                       Case{Setting::kEnColor, "en_color", 12, 4, SettingHome::kWorld},
+                       Case{Setting::kDifLevel, "dif_level", 16, 1, SettingHome::kLive},
+                       Case{Setting::kPointLimit, "point_limit", 20, 4, SettingHome::kLive},
+                       Case{Setting::kReitemPeriod, "reitem_period", 24, 2, SettingHome::kLive},
+                       Case{Setting::kDirt, "dirt", 28, 1, SettingHome::kDevice},
+                       Case{Setting::kC1Ch, "c1_ch", 34, 1, SettingHome::kWorld},
+                       Case{Setting::kC2Atack, "c2_atack", 41, 1, SettingHome::kWorld}}) {
+    const SettingInfo& info = InfoOf(c.s);
+    EXPECT_STREQ(info.name, c.name);
+    EXPECT_EQ(info.offset, c.offset) << c.name;
+    EXPECT_EQ(info.size, c.size) << c.name;
+    EXPECT_EQ(info.home, c.home) << c.name;
+  }
+  EXPECT_EQ(ClampSetting(Setting::kHudTrans, 0), 25);
+  EXPECT_EQ(ClampSetting(Setting::kPointLimit, 1 << 30), 100000);
+  EXPECT_EQ(ClampSetting(Setting::kP1Color, 0xFFFFFFFFLL), 0xFFFFFFFFLL);
+  EXPECT_EQ(KeySetting(11), Setting::kC2Atack);
+  EXPECT_EQ(KeyIndexOf(Setting::kShowfps), -1);
+}
+
+TEST(ConfigRecord, StoredValuesAreSignedOnlyWhereTheFieldIs) {
+  ConfigBytes b{};
+  b[12] = b[13] = b[14] = b[15] = 0xFF;  // en_color
+  b[20] = b[21] = b[22] = b[23] = 0xFF;  // point_limit
+  b[26] = 7;
+  EXPECT_EQ(StoredValue(b, Setting::kEnColor), 0xFFFFFFFFLL);
+  EXPECT_EQ(StoredValue(b, Setting::kPointLimit), -1);
+  EXPECT_EQ(StoredValue(b, Setting::kArenamode), 7);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "game/key_source.h"
+#include "game/settings_mirror.h"
 #include "game/sound_slots.h"
-#include "media/cp1250.h"
 #include "settings/live_options.h"
 #include "sim/tick.h"
 #include "tools/sim/state_json.h"
@@ -77,33 +77,11 @@ class Recorder final : public game::SoundPlayer, public Host {
   json events_ = json::array();
 };
 
-void ApplyOptions(const ScenarioOptions& o, settings::LiveOptions& live) {
-  live.set_difficulty(o.difficulty);
-  live.set_frag_limit(o.frag_limit);
-  live.set_point_limit(o.point_limit);
-  live.set_arenamode(o.arenamode);
-  live.set_reitem_period(o.reitem_period);
-  live.set_show_fps(o.show_fps);
-  live.set_level_source(o.campaign ? settings::LevelSource::kCampaign
-                                   : settings::LevelSource::kCustom);
-  // The game holds its texts as Windows-1250, as the options window's list would.
-  std::vector<std::string> list;
-  for (const std::string& entry : o.level_list) list.push_back(media::Utf8ToCp1250(entry));
-  live.set_level_list(std::move(list));
-  live.set_selected(o.selected);
-}
-
 void ApplyStart(const Scenario& sc, game::World& w) {
   game::SetStartValues(w);
   w.program_dir = sc.program_dir;
   w.random.Seed(sc.seed);
-  w.game_mode = sc.settings.game_mode;
-  w.key_codes = sc.settings.key_codes;
-  w.players[0].color = sc.settings.colors[0];
-  w.players[1].color = sc.settings.colors[1];
-  w.enemy_color = sc.settings.colors[2];
-  w.hud_alpha = sc.settings.hud_alpha;
-  w.minimap_alpha = sc.settings.minimap_alpha;
+  game::MirrorSettings(sc.settings, w);
   w.level_number = sc.level_number;
   w.two_players = sc.two_players;
   w.transition = sc.transition;
@@ -114,8 +92,7 @@ void ApplyStart(const Scenario& sc, game::World& w) {
 json RunScenario(const Scenario& sc, RunObserver* observer) {
   auto world = std::make_unique<game::World>();
   ApplyStart(sc, *world);
-  settings::LiveOptions options;
-  ApplyOptions(sc.options, options);
+  settings::LiveOptions options = sc.options;
   ScriptedKeys keys(sc.input);
   Recorder recorder;
 

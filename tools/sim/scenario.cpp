@@ -6,6 +6,9 @@
 #include <set>
 #include <sstream>
 
+#include "game/settings_mirror.h"
+#include "media/cp1250.h"
+
 namespace bv::sim {
 
 namespace {
@@ -65,11 +68,13 @@ void IntegerField(const json& obj, const std::string& key, const std::string& wh
   if (Integer(obj, key, where, lo, hi, v)) out = static_cast<T>(v);
 }
 
-void BoolField(const json& obj, const std::string& key, const std::string& where, bool& out) {
-  if (!obj.contains(key)) return;
+// Reads obj[key] into `out` when present.
+bool BoolField(const json& obj, const std::string& key, const std::string& where, bool& out) {
+  if (!obj.contains(key)) return false;
   const json& v = obj.at(key);
   if (!v.is_boolean()) Fail(Child(where, key), "must be true or false");
   out = v.get<bool>();
+  return true;
 }
 
 constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
@@ -82,25 +87,31 @@ constexpr int64_t kTickMax = kInt32Max;
 constexpr int64_t kMaxStates = 100000;
 constexpr uintmax_t kMaxScenarioBytes = 64u << 20;
 
-void ParseOptions(const json& obj, ScenarioOptions& o) {
+void ParseOptions(const json& obj, settings::LiveOptions& o) {
   const std::string w = "options";
   AllowOnly(obj, w,
             {"difficulty", "frag_limit", "point_limit", "arenamode", "reitem_period", "show_fps",
              "level_source", "level_list", "selected"});
-  IntegerField(obj, "difficulty", w, -1, 6, o.difficulty);
+  int64_t n = 0;
+  if (Integer(obj, "difficulty", w, -1, 6, n)) o.set_difficulty(static_cast<int>(n));
   // The limits and the period are clamped into their ranges, as the options
   // window's bars would.
-  IntegerField(obj, "frag_limit", w, kInt32Min, kInt32Max, o.frag_limit);
-  IntegerField(obj, "point_limit", w, kInt32Min, kInt32Max, o.point_limit);
-  IntegerField(obj, "reitem_period", w, kInt32Min, kInt32Max, o.reitem_period);
-  BoolField(obj, "arenamode", w, o.arenamode);
-  BoolField(obj, "show_fps", w, o.show_fps);
+  if (Integer(obj, "frag_limit", w, kInt32Min, kInt32Max, n)) o.set_frag_limit(static_cast<int>(n));
+  if (Integer(obj, "point_limit", w, kInt32Min, kInt32Max, n)) {
+    o.set_point_limit(static_cast<int>(n));
+  }
+  if (Integer(obj, "reitem_period", w, kInt32Min, kInt32Max, n)) {
+    o.set_reitem_period(static_cast<int>(n));
+  }
+  bool on = false;
+  if (BoolField(obj, "arenamode", w, on)) o.set_arenamode(on);
+  if (BoolField(obj, "show_fps", w, on)) o.set_show_fps(on);
   if (obj.contains("level_source")) {
     const json& v = obj.at("level_source");
     if (v == "campaign") {
-      o.campaign = true;
+      o.set_level_source(settings::LevelSource::kCampaign);
     } else if (v == "custom") {
-      o.campaign = false;
+      o.set_level_source(settings::LevelSource::kCustom);
     } else {
       Fail(Child(w, "level_source"), "must be \"campaign\" or \"custom\"");
     }
@@ -108,15 +119,17 @@ void ParseOptions(const json& obj, ScenarioOptions& o) {
   if (obj.contains("level_list")) {
     const json& v = obj.at("level_list");
     if (!v.is_array()) Fail(Child(w, "level_list"), "must be an array of strings");
+    std::vector<std::string> list;
     for (size_t i = 0; i < v.size(); ++i) {
       if (!v[i].is_string()) {
         Fail(Child(w, "level_list") + "[" + std::to_string(i) + "]", "must be a string");
       }
-      o.level_list.push_back(v[i].get<std::string>());
+      // The game holds its texts as Windows-1250, as the options window's list would.
+      list.push_back(media::Utf8ToCp1250(v[i].get<std::string>()));
     }
-    o.selected = o.level_list.empty() ? -1 : 0;
+    o.set_level_list(std::move(list));  // selects the first entry
   }
-  const int64_t last = static_cast<int64_t>(o.level_list.size()) - 1;
+  const int64_t last = static_cast<int64_t>(o.level_list().size()) - 1;
   if (obj.contains("selected")) {
     const json& v = obj.at("selected");
     if (!v.is_number_integer()) Fail(Child(w, "selected"), "must be an integer");
@@ -124,24 +137,27 @@ void ParseOptions(const json& obj, ScenarioOptions& o) {
       if (last < 0) Fail(Child(w, "selected"), "must be -1 when the level list is empty");
       IntegerValue(v, Child(w, "selected"), 0, last);
     }
-    o.selected = static_cast<int>(v.get<int64_t>());
+    o.set_selected(static_cast<int>(v.get<int64_t>()));
   }
 }
 
-void ParseSettings(const json& obj, ScenarioSettings& s) {
+// The scenario names the world's mirrors; they are kept as the settings
+// that mirror into them.
+void ParseSettings(const json& obj, settings::ConfigRecord& s) {
   const std::string w = "settings";
   AllowOnly(obj, w, {"game_mode", "key_codes", "colors", "hud_alpha", "minimap_alpha"});
-  IntegerField(obj, "game_mode", w, 0, 2, s.game_mode);
-  IntegerField(obj, "hud_alpha", w, 0, 255, s.hud_alpha);
-  IntegerField(obj, "minimap_alpha", w, 0, 255, s.minimap_alpha);
+  IntegerField(obj, "game_mode", w, 0, 2, s.multi_tryb);
+  IntegerField(obj, "hud_alpha", w, 0, 255, s.hud_trans);
+  IntegerField(obj, "minimap_alpha", w, 0, 255, s.map_trans);
   if (obj.contains("key_codes")) {
     const json& v = obj.at("key_codes");
     if (!v.is_array() || v.size() != game::kKeyCount) {
       Fail(Child(w, "key_codes"), "must be an array of 12 key codes");
     }
     for (size_t i = 0; i < v.size(); ++i) {
-      s.key_codes[i] = static_cast<uint8_t>(
-          IntegerValue(v[i], Child(w, "key_codes") + "[" + std::to_string(i) + "]", 0, 255));
+      s.keys[static_cast<size_t>(game::ConfigKeyOfSlot(static_cast<int>(i)))] =
+          static_cast<uint8_t>(
+              IntegerValue(v[i], Child(w, "key_codes") + "[" + std::to_string(i) + "]", 0, 255));
     }
   }
   if (obj.contains("colors")) {
@@ -149,14 +165,17 @@ void ParseSettings(const json& obj, ScenarioSettings& s) {
     if (!v.is_array() || v.size() != 3) {
       Fail(Child(w, "colors"), "must be an array of 3 colours (player 1, player 2, enemy)");
     }
+    uint32_t* const colors[3] = {&s.p1_color, &s.p2_color, &s.en_color};
     for (size_t i = 0; i < 3; ++i) {
-      s.colors[i] = static_cast<uint32_t>(
+      *colors[i] = static_cast<uint32_t>(
           IntegerValue(v[i], Child(w, "colors") + "[" + std::to_string(i) + "]", 0, kUint32Max));
     }
   }
 }
 
-void ParseInput(const json& v, const ScenarioSettings& settings, std::vector<InputWindow>& out) {
+void ParseInput(const json& v, const settings::ConfigRecord& settings,
+                std::vector<InputWindow>& out) {
+  const std::array<uint8_t, game::kKeyCount> key_codes = game::MirroredKeyCodes(settings);
   if (!v.is_array()) Fail("input", "must be an array");
   for (size_t i = 0; i < v.size(); ++i) {
     const std::string w = "input[" + std::to_string(i) + "]";
@@ -175,7 +194,7 @@ void ParseInput(const json& v, const ScenarioSettings& settings, std::vector<Inp
       const std::string kw = Child(w, "keys") + "[" + std::to_string(k) + "]";
       if (!keys[k].is_string()) Fail(kw, "must be a key name");
       try {
-        win.keys.push_back(KeyCodeForName(keys[k].get<std::string>(), settings.key_codes));
+        win.keys.push_back(KeyCodeForName(keys[k].get<std::string>(), key_codes));
       } catch (const ScenarioError& err) {
         Fail(kw, err.what());
       }

@@ -10,6 +10,8 @@
 
 #include "game/key_source.h"
 #include "game/world.h"
+#include "settings/config_record.h"
+#include "settings/live_options.h"
 
 namespace bv::sim {
 
@@ -26,27 +28,6 @@ struct InputWindow {
   std::vector<uint8_t> keys;
 };
 
-struct ScenarioOptions {
-  int difficulty = 3;
-  int frag_limit = 10;
-  int point_limit = 5000;
-  bool arenamode = true;
-  int reitem_period = 600;
-  bool show_fps = false;
-  bool campaign = true;
-  std::vector<std::string> level_list;
-  int selected = -1;  // -1 none; the first entry when a list is given and no index
-};
-
-struct ScenarioSettings {
-  uint8_t game_mode = 0;
-  std::array<uint8_t, game::kKeyCount> key_codes{200, 208, 203, 205, 28, 82,
-                                                 17,  31,  30,  32,  47, 16};
-  uint32_t colors[3] = {16744448, 65280, 255};  // player 1, player 2, enemy
-  uint8_t hud_alpha = 102;
-  uint8_t minimap_alpha = 153;
-};
-
 // A picture of the frame as the game would draw it after tick `tick`,
 // written as a PNG to `path` (relative paths from the working directory).
 struct ScreenshotRequest {
@@ -57,8 +38,12 @@ struct ScreenshotRequest {
 struct Scenario {
   std::string program_dir;
   uint32_t seed = 1;
-  ScenarioOptions options;
-  ScenarioSettings settings;
+  // The live options as the options window would hold them (level texts in
+  // Windows-1250); a level list without an index selects its first entry.
+  settings::LiveOptions options;
+  // The settings the options window's first close mirrors into the world;
+  // only the mirrored ones are read.
+  settings::ConfigRecord settings;
   int32_t level_number = 0;
   uint8_t two_players = 0;
   int32_t transition = game::kIntroStart;

@@ -32,7 +32,7 @@ struct ScreenshotTaker::Renderer {
 ScreenshotTaker::ScreenshotTaker(const Scenario& scenario)
     : requests_(scenario.screenshots),
       program_dir_(scenario.program_dir),
-      show_fps_(scenario.options.show_fps) {
+      show_fps_(scenario.options.show_fps()) {
   std::stable_sort(
       requests_.begin(), requests_.end(),
       [](const ScreenshotRequest& a, const ScreenshotRequest& b) { return a.tick < b.tick; });
