@@ -142,6 +142,14 @@ void MainWindow::FormDestroy() {
   app_.Terminate();
 }
 
+void MainWindow::OpenOptions() {
+  if (options_form_ != nullptr) {
+    options_form_->Show();
+  } else {
+    live_.set_options_visible(true);
+  }
+}
+
 void MainWindow::HandleEvent(const SDL_Event& event) {
   if (event.type == SDL_QUIT) {
     Close();

@@ -80,6 +80,9 @@ class MainWindow final : public sim::Host {
 
   // sim::Host: level -1 closes the program after the tick.
   void CloseProgram() override { close_requested_ = true; }
+  // sim::Host: the menu's options cell shows the options window; without
+  // one the options are only marked visible.
+  void OpenOptions() override;
 
   // Called after every frame drawn (screenshots).
   void set_after_frame(std::function<void()> f) { after_frame_ = std::move(f); }

@@ -32,12 +32,4 @@ std::string LiveOptions::selected_text() const {
   return level_list_[static_cast<size_t>(selected_)];
 }
 
-void LiveOptions::RequestOpenOptions() {
-  if (open_options_handler_) {
-    open_options_handler_();
-  } else {
-    options_visible_ = true;
-  }
-}
-
 }  // namespace bv::settings

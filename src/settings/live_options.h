@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,14 +54,6 @@ class LiveOptions {
   bool options_visible() const { return options_visible_; }
   void set_options_visible(bool v) { options_visible_ = v; }
 
-  // The menu level's options cell asks for the window. The host (the options
-  // window, or a headless runner) decides what showing it means; without a
-  // host the request just marks the options visible.
-  void RequestOpenOptions();
-  void set_open_options_handler(std::function<void()> handler) {
-    open_options_handler_ = std::move(handler);
-  }
-
  private:
   int difficulty_ = kDifficultyDefault;
   int frag_limit_ = static_cast<int>(DefaultOf(Setting::kFragLimit));
@@ -74,7 +65,6 @@ class LiveOptions {
   std::vector<std::string> level_list_;
   int selected_ = -1;
   bool options_visible_ = false;
-  std::function<void()> open_options_handler_;
 };
 
 }  // namespace bv::settings

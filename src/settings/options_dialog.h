@@ -16,9 +16,9 @@ class OptionsForm;
 // drawn with Dear ImGui over an OptionsForm. It never runs a loop of its
 // own: the app passes every SDL event through HandleEvent and calls Pump
 // once per pass of its frame loop, so the game keeps running while the
-// window is shown. Visibility follows the form: OptionsForm::Show (through
-// LiveOptions::RequestOpenOptions) shows it, the close button closes the
-// form and hides it.
+// window is shown. Visibility follows the form: OptionsForm::Show (the main
+// window's answer to the menu's options cell) shows it, the close button
+// closes the form and hides it.
 class OptionsDialog {
  public:
   explicit OptionsDialog(OptionsForm& form);

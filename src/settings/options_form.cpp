@@ -12,10 +12,6 @@ namespace bv::settings {
 OptionsForm::OptionsForm(game::World& world, LiveOptions& live, std::string program_dir)
     : world_(world), live_(live), program_dir_(std::move(program_dir)) {}
 
-OptionsForm::~OptionsForm() {
-  live_.set_open_options_handler(nullptr);
-}
-
 bool OptionsForm::Create() {
   bool loaded = true;
   const ConfigLoad load = LoadConfigFile(program_dir_);
@@ -27,7 +23,6 @@ bool OptionsForm::Create() {
   }
   ClickCampaign();
   ModeRules();
-  live_.set_open_options_handler([this] { Show(); });
   Close();
   return loaded;
 }

@@ -41,7 +41,6 @@ class OptionsForm {
   using DrawSwitches = std::function<void(bool antialias, bool dithering)>;
 
   OptionsForm(game::World& world, LiveOptions& live, std::string program_dir);
-  ~OptionsForm();
   OptionsForm(const OptionsForm&) = delete;
   OptionsForm& operator=(const OptionsForm&) = delete;
 
@@ -53,11 +52,11 @@ class OptionsForm {
 
   // Window creation, once at start while hidden: settings load, campaign
   // list, mode rules, then a close, which mirrors the settings into the
-  // world. Also makes LiveOptions::RequestOpenOptions show this window.
-  // False when the settings file could not be read (already reported; the
+  // world. False when the settings file could not be read (already reported; the
   // controls then keep their defaults).
   bool Create();
-  // Shown for editing; the main window is disabled until Close.
+  // Shown for editing (the main window's answer to the menu level's options
+  // cell); the main window is disabled until Close.
   void Show();
   // The close button: mirrors the settings into the world and hides.
   void Close();

@@ -202,7 +202,7 @@ class Effects {
       t_.Play(SoundSlot::kGet);
       w_.players[0].x = w_.players[0].spawn_x;
       w_.players[0].y = w_.players[0].spawn_y;
-      t_.s.options.RequestOpenOptions();
+      t_.s.host.OpenOptions();
     }
     if (cell->object == 18) {
       t_.Play(SoundSlot::kGet);

@@ -314,6 +314,25 @@ TEST_F(MainWindowTest, LevelMinusOneClosesTheProgramThroughTheClosePath) {
   EXPECT_EQ(main_->ticks_run(), 1);
 }
 
+// The menu level's options cell reaches the host: the options window shows,
+// and without one (before it exists, after it is gone) the options are only
+// marked visible.
+TEST_F(MainWindowTest, TheOptionsCellShowsTheOptionsWindowThroughTheHost) {
+  Create();
+  main_->OpenOptions();
+  EXPECT_TRUE(live_.options_visible());
+  live_.set_options_visible(false);
+  CreateOptions();
+  main_->OpenOptions();
+  EXPECT_TRUE(options_->form().visible());
+  options_->form().Close();
+  EXPECT_FALSE(live_.options_visible());
+  main_->set_options_form(nullptr);
+  options_.reset();
+  main_->OpenOptions();
+  EXPECT_TRUE(live_.options_visible());
+}
+
 TEST_F(MainWindowTest, DestructionReleasesEverything) {
   Create();
   CreateOptions();

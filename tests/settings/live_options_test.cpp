@@ -57,18 +57,5 @@ TEST(LiveOptions, LevelListSelection) {
   EXPECT_EQ(o.selected(), -1);
 }
 
-TEST(LiveOptions, OpenOptionsGoesToTheHostWhenThereIsOne) {
-  LiveOptions o;
-  o.RequestOpenOptions();
-  EXPECT_TRUE(o.options_visible());
-
-  LiveOptions hosted;
-  int calls = 0;
-  hosted.set_open_options_handler([&] { ++calls; });
-  hosted.RequestOpenOptions();
-  EXPECT_EQ(calls, 1);
-  EXPECT_FALSE(hosted.options_visible());
-}
-
 }  // namespace
 }  // namespace bv::settings

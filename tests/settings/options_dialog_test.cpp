@@ -75,7 +75,7 @@ TEST_F(OptionsDialogTest, AHiddenFixedWindowThatFollowsTheForm) {
   dialog->Pump();
   EXPECT_FALSE(Shown());
 
-  live.RequestOpenOptions();  // the menu level's options cell
+  form->Show();  // the main window's answer to the menu level's options cell
   dialog->Pump();
   EXPECT_TRUE(Shown());
   dialog->Pump();  // drawing frames while shown
@@ -83,7 +83,7 @@ TEST_F(OptionsDialogTest, AHiddenFixedWindowThatFollowsTheForm) {
 }
 
 TEST_F(OptionsDialogTest, TheCloseButtonMirrorsAndHides) {
-  live.RequestOpenOptions();
+  form->Show();
   dialog->Pump();
   form->set_hud_trans_bar(230);
   EXPECT_EQ(world->hud_alpha, 102);
@@ -92,7 +92,7 @@ TEST_F(OptionsDialogTest, TheCloseButtonMirrorsAndHides) {
   EXPECT_FALSE(Shown());
   EXPECT_EQ(world->hud_alpha, 230);
   // It opens again, and closes again, as often as asked.
-  live.RequestOpenOptions();
+  form->Show();
   dialog->Pump();
   EXPECT_TRUE(Shown());
   dialog->HandleEvent(WindowEvent(dialog->window(), SDL_WINDOWEVENT_CLOSE));
@@ -102,7 +102,7 @@ TEST_F(OptionsDialogTest, TheCloseButtonMirrorsAndHides) {
 TEST_F(OptionsDialogTest, TheMainWindowIsDisabledWhileShown) {
   EXPECT_FALSE(dialog->HandleEvent(KeyDown(main_window)));
   EXPECT_FALSE(dialog->HandleEvent(WindowEvent(main_window, SDL_WINDOWEVENT_CLOSE)));
-  live.RequestOpenOptions();
+  form->Show();
   dialog->Pump();
   EXPECT_TRUE(dialog->HandleEvent(KeyDown(main_window)));
   EXPECT_TRUE(dialog->HandleEvent(WindowEvent(main_window, SDL_WINDOWEVENT_CLOSE)));
@@ -115,7 +115,7 @@ TEST_F(OptionsDialogTest, TheMainWindowIsDisabledWhileShown) {
 }
 
 TEST_F(OptionsDialogTest, AKeyDownInTheWindowReachesTheFocusedKeyEdit) {
-  live.RequestOpenOptions();
+  form->Show();
   dialog->Pump();
   keys.Set(200, true);
   keys.Set(17, true);
@@ -127,7 +127,7 @@ TEST_F(OptionsDialogTest, AKeyDownInTheWindowReachesTheFocusedKeyEdit) {
 }
 
 TEST_F(OptionsDialogTest, AScreenshotIsAPngOfTheWindow) {
-  live.RequestOpenOptions();
+  form->Show();
   const std::string path = dir.path() + "/shot.png";
   bool called = false, ok = false;
   dialog->RequestScreenshot(path, [&](bool success, const std::string&) {

@@ -276,14 +276,14 @@ TEST_F(CellEffectsTest, OptionsCellOpensTheOptionsAndSendsPlayerOneHome) {
   PlaceAtCell(0, 11, 10);
   Hold(0, Action::kRight);
   Tick();
-  EXPECT_EQ(options_opened, 1);
+  EXPECT_EQ(host.options_opened, 1);
   EXPECT_TRUE(options.options_visible());
   EXPECT_EQ(P(0).x, Centre(10));
   EXPECT_EQ(Cell(11, 10).object, 17);
   // Player control stops while the options are shown.
   Tick(3);
   EXPECT_EQ(P(0).x, Centre(10));
-  EXPECT_EQ(options_opened, 1);
+  EXPECT_EQ(host.options_opened, 1);
 }
 
 TEST_F(CellEffectsTest, MenuCellsReadPlayerOnesCellInBothPasses) {
@@ -291,7 +291,7 @@ TEST_F(CellEffectsTest, MenuCellsReadPlayerOnesCellInBothPasses) {
   level.Object(10, 10, 17);
   StartLevel(level, 1, 1);
   Tick();
-  EXPECT_EQ(options_opened, 2);
+  EXPECT_EQ(host.options_opened, 2);
   EXPECT_EQ(sounds.Count(SoundSlot::kGet), 2);
 }
 

@@ -51,14 +51,24 @@ class RecordingSounds final : public game::SoundPlayer {
   const int& tick_;
 };
 
+// Shows the options as the app would: they stay visible until a test hides them.
 class RecordingHost final : public Host {
  public:
+  explicit RecordingHost(settings::LiveOptions& options) : options_(options) {}
   void CloseProgram() override { ++closes; }
+  void OpenOptions() override {
+    ++options_opened;
+    options_.set_options_visible(true);
+  }
   void LevelSetUp(int level, const game::SetupResult& result) override {
     setups.emplace_back(level, result.status);
   }
   int closes = 0;
+  int options_opened = 0;
   std::vector<std::pair<int, game::SetupStatus>> setups;
+
+ private:
+  settings::LiveOptions& options_;
 };
 
 constexpr float Centre(int cell) {
@@ -71,10 +81,6 @@ class SimTest : public ::testing::Test {
     world = std::make_unique<game::World>();
     world->program_dir = dir.path();
     game::SetStartValues(*world);
-    options.set_open_options_handler([this] {
-      ++options_opened;
-      options.set_options_visible(true);
-    });
   }
 
   std::string MenuFile() const { return dir.File("data/levels/campaign/0.dmp"); }
@@ -148,8 +154,7 @@ class SimTest : public ::testing::Test {
   game::KeyTable keys;
   int tick = 0;
   RecordingSounds sounds{tick};
-  RecordingHost host;
-  int options_opened = 0;
+  RecordingHost host{options};
   TickServices services{keys, sounds, options, host};
 };
 

@@ -20,6 +20,7 @@ namespace {
 class NoHost final : public Host {
  public:
   void CloseProgram() override {}
+  void OpenOptions() override {}
 };
 
 void PutActor(game::World& w, int i, int kind, int gx, int gy) {

@@ -196,7 +196,7 @@ int Run(const Args& args) {
   form.Create();
   std::printf("created\n");
   PrintMirror(*world, anti, dirt);
-  if (!args.hidden && !quit) live.RequestOpenOptions();
+  if (!args.hidden && !quit) form.Show();
 
   bool was_visible = false;
   Uint64 last_main_frame = 0;
@@ -209,7 +209,7 @@ int Run(const Args& args) {
         if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE) quit = true;
         if (e.type == SDL_KEYDOWN && e.key.keysym.scancode == SDL_SCANCODE_ESCAPE) quit = true;
         if (e.type == SDL_KEYDOWN && e.key.keysym.scancode == SDL_SCANCODE_O) {
-          live.RequestOpenOptions();  // the menu level's options cell
+          form.Show();  // the menu level's options cell
         }
       } while (SDL_PollEvent(&e));
     }

@@ -50,9 +50,13 @@ class ScriptedKeys final : public game::KeySource {
   int64_t tick_ = 0;
 };
 
-// Collects what the tick tells the outside world as events.
+// Collects what the tick tells the outside world as events. The options
+// window stays up for `open_ticks` ticks after the tick that opened it;
+// nothing else about it exists here.
 class Recorder final : public game::SoundPlayer, public Host {
  public:
+  Recorder(settings::LiveOptions& options, int64_t open_ticks)
+      : options_(options), open_ticks_(open_ticks) {}
   void set_tick(int64_t tick) { tick_ = tick; }
   void Play(game::SoundSlot slot, int index) override {
     std::string name = game::SlotName(slot);
@@ -66,12 +70,25 @@ class Recorder final : public game::SoundPlayer, public Host {
   void LevelSetUp(int level, const game::SetupResult&) override {
     events_.push_back({{"tick", tick_}, {"setup_level", level}});
   }
-  void OptionsOpened() { events_.push_back({{"tick", tick_}, {"open_options", true}}); }
+  void OpenOptions() override {
+    events_.push_back({{"tick", tick_}, {"open_options", true}});
+    options_.set_options_visible(true);
+    close_options_before_ = tick_ + 1 + open_ticks_;
+  }
+  // Before each tick: the window closes once its time is up.
+  void CloseOptionsWhenDue() {
+    if (options_.options_visible() && tick_ >= close_options_before_) {
+      options_.set_options_visible(false);
+    }
+  }
 
   bool closed() const { return closed_; }
   json& events() { return events_; }
 
  private:
+  settings::LiveOptions& options_;
+  const int64_t open_ticks_;
+  int64_t close_options_before_ = -1;
   int64_t tick_ = 0;
   bool closed_ = false;
   json events_ = json::array();
@@ -94,27 +111,15 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
   ApplyStart(sc, *world);
   settings::LiveOptions options = sc.options;
   ScriptedKeys keys(sc.input);
-  Recorder recorder;
-
-  // The options window stays up for options_open_ticks ticks after the tick
-  // that opened it; nothing else about it exists here.
-  int64_t tick = 0;
-  int64_t close_options_before = -1;
-  options.set_open_options_handler([&] {
-    recorder.OptionsOpened();
-    options.set_options_visible(true);
-    close_options_before = tick + 1 + sc.options_open_ticks;
-  });
+  Recorder recorder(options, sc.options_open_ticks);
 
   const TickServices services{keys, recorder, options, recorder};
   json states = json::array();
   int64_t run = 0;
-  for (tick = 0; tick < sc.ticks; ++tick) {
-    if (options.options_visible() && tick >= close_options_before) {
-      options.set_options_visible(false);
-    }
+  for (int64_t tick = 0; tick < sc.ticks; ++tick) {
     keys.set_tick(tick);
     recorder.set_tick(tick);
+    recorder.CloseOptionsWhenDue();
     RenderProcess(*world, services);
     run = tick + 1;
     if (sc.report_every > 0 && run % sc.report_every == 0) {
