@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include "settings/block_file.h"
-#include "settings/config_json.h"
 #include "subcommand.h"
+#include "tools/inspect/config_json.h"
 
 namespace bv::inspect {
 namespace {
@@ -19,7 +19,7 @@ int RunConfig(const std::vector<std::string>& args, std::ostream& out) {
     return kExitRefused;
   }
   // A short file reads as zeros past its end, as the game reads it.
-  nlohmann::ordered_json j = settings::ConfigToJson(bytes);
+  nlohmann::ordered_json j = ConfigToJson(bytes);
   j["file_size"] = st.st_size;
   // Dumped as ordered JSON so the fields keep the file's order.
   out << j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';

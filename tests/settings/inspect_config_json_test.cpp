@@ -1,9 +1,12 @@
-#include "settings/config_json.h"
+#include "tools/inspect/config_json.h"
 
 #include <gtest/gtest.h>
 
-namespace bv::settings {
+namespace bv::inspect {
 namespace {
+
+using settings::ConfigBytes;
+using settings::ConfigRecord;
 
 TEST(ConfigJson, NamedFieldsInFileOrderWithStoredValues) {
   ConfigBytes bytes = EncodeConfig(ConfigRecord{});
@@ -39,4 +42,4 @@ TEST(ConfigJson, NegativePointLimitStaysSigned) {
 }
 
 }  // namespace
-}  // namespace bv::settings
+}  // namespace bv::inspect
