@@ -19,6 +19,7 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
       boxes_(boxes),
       live_(live),
       program_dir_(std::move(program_dir)),
+      places_(game::PlacesOfProgram(program_dir_)),
       world_(std::make_unique<game::World>()),
       resources_(std::make_unique<render::GameResources>(device_)),
       frame_(std::make_unique<render::FrameRenderer>(device_, &resources_->font())) {
@@ -87,8 +88,6 @@ void MainWindow::FormCreate() {
 
   sound_.Open();
 
-  w.program_dir = program_dir_;
-
   // The start values; the intro itself starts only once the images are in.
   const int32_t transition = w.transition;
   game::SetStartValues(w);
@@ -96,9 +95,9 @@ void MainWindow::FormCreate() {
 
   w.random.Seed(ClockSeed());
 
-  resources_->LoadFont(program_dir_);
+  resources_->LoadFont(places_);
 
-  const ImageLoadResult images = resources_->LoadImages(program_dir_, w.resources);
+  const ImageLoadResult images = resources_->LoadImages(places_, w.resources);
   if (images.status == ImageLoadResult::Status::kFileError) {
     // A raised error: the application's error box, and creation ends here.
     // The program runs on without drawing.
@@ -110,7 +109,7 @@ void MainWindow::FormCreate() {
     return;
   }
 
-  sound_.LoadSamples(program_dir_);
+  sound_.LoadSamples(places_);
   w.resources.sounds = sound_.samples();
 
   w.transition = -3 * (w.resources.logo_image->pattern_height() + kHeight);
@@ -174,7 +173,7 @@ void MainWindow::RenderProcess() {
   // After a close (level -1 in an earlier step of this pass) no tick runs.
   if (closing_ || app_.terminated()) return;
   game::KeySource& keys = kb_ != nullptr ? static_cast<game::KeySource&>(*kb_) : no_keys_;
-  sim::RenderProcess(*world_, sim::TickServices{keys, sounds_, live_, *this});
+  sim::RenderProcess(*world_, sim::TickServices{keys, sounds_, live_, *this, places_});
   ++ticks_;
   if (close_requested_) Close();
 }

@@ -11,6 +11,7 @@
 #include "app/message_boxes.h"
 #include "app/sound_counter.h"
 #include "game/key_source.h"
+#include "game/places.h"
 #include "game/world.h"
 #include "media/frame_timer.h"
 #include "media/input_reader.h"
@@ -51,8 +52,9 @@ class MainWindow final : public sim::Host {
   // Shows the window: the application's loop is about to start.
   void Show();
 
-  // Creation, in its fixed order: drawing device, keyboard, sound, program
-  // folder, start values, seed, font, images, samples, intro, loaded.
+  // Creation, in its fixed order: drawing device, keyboard, sound, start
+  // values, seed, font, images, samples, intro, loaded. The program folder
+  // and the places under it are known from construction.
   void FormCreate();
   // code 0: false and nothing else. Otherwise the text in a warning box,
   // the drawing device shut down, the application asked to end: true.
@@ -96,7 +98,9 @@ class MainWindow final : public sim::Host {
   sound::SoundBank& sound_bank() { return sound_; }
   const SoundCounter& sounds() const { return sounds_; }
   render::GameResources& resources() { return *resources_; }
+  // The program's folder, and where data and settings are read from.
   const std::string& program_dir() const { return program_dir_; }
+  const game::Places& places() const { return places_; }
   bool fatal_reported() const { return fatal_; }
   bool closed() const { return closing_; }
   long frames_drawn() const { return frames_; }
@@ -107,6 +111,7 @@ class MainWindow final : public sim::Host {
   MessageBoxes& boxes_;
   settings::LiveOptions& live_;
   const std::string program_dir_;
+  const game::Places places_;
   std::unique_ptr<game::World> world_;
 
   SDL_Window* window_ = nullptr;

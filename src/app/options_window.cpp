@@ -6,7 +6,7 @@
 namespace bv::app {
 
 OptionsWindow::OptionsWindow(MainWindow& main)
-    : main_(main), form_(main.world(), main.live(), main.program_dir()), dialog_(form_) {
+    : main_(main), form_(main.world(), main.live(), main.places()), dialog_(form_) {
   form_.set_fatal_report(
       [this](int32_t code, const std::string& text) { return main_.ReportFatal(code, text); });
   form_.set_draw_switches([this](bool antialias, bool dithering) {

@@ -19,8 +19,22 @@ const char* const kWeaponNames[kWeaponCount] = {"Pila elektryczna", "Desert Eagl
 
 bool IsRespawnable(uint8_t object) {
   switch (object) {
-    case 2: case 6: case 7: case 8: case 9: case 10: case 11: case 21:
-    case 27: case 28: case 29: case 35: case 36: case 37: case 38: case 39:
+    case 2:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 21:
+    case 27:
+    case 28:
+    case 29:
+    case 35:
+    case 36:
+    case 37:
+    case 38:
+    case 39:
       return true;
     default:
       return false;
@@ -88,8 +102,8 @@ std::string LevelLoadFailedMessage(const std::string& data_path) {
   return "Nie mozna wczytac poziomu: " + data_path;
 }
 
-SetupResult SetupLevel(World& world, settings::LiveOptions& options, int level,
-                       int /*player_count*/) {
+SetupResult SetupLevel(World& world, settings::LiveOptions& options, const Places& places,
+                       int level, int /*player_count*/) {
   SetupResult result;
   if (level == -1) {
     result.status = SetupStatus::kCloseProgram;
@@ -118,7 +132,7 @@ SetupResult SetupLevel(World& world, settings::LiveOptions& options, int level,
   // 2. Read the file. A short file keeps the old tail of level_raw; a file
   // that cannot be read leaves the world as it was.
   auto buffer = std::make_unique<uint8_t[]>(kLevelFileSize);
-  long got = ReadLevelFile(DataPath(world.program_dir, result.file), buffer.get());
+  long got = ReadLevelFile(DataPath(places, result.file), buffer.get());
   if (got < 0) {
     result.status = SetupStatus::kFileError;
     return result;
@@ -158,8 +172,7 @@ SetupResult SetupLevel(World& world, settings::LiveOptions& options, int level,
   // 6. Expand the file into the grid, column by column.
   for (int x = kLevelLeft; x < kLevelLeft + kLevelSize; ++x) {
     for (int y = kLevelTop; y < kLevelTop + kLevelSize; ++y) {
-      const uint8_t* src =
-          world.level_raw.data() + (x - kLevelLeft) * 600 + (y - kLevelTop) * 6;
+      const uint8_t* src = world.level_raw.data() + (x - kLevelLeft) * 600 + (y - kLevelTop) * 6;
       MapCell& c = world.grid[x][y];
       c.texture = src[0];
       c.tint_r = src[1];

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/places.h"
 #include "game/world.h"
 
 namespace bv::settings {
@@ -23,11 +24,13 @@ struct SetupResult {
   std::string file;
 };
 
-// Sets up level `level` from its file, reading the live options now. The
+// Sets up level `level` from its file under the data root, reading the live
+// options now. The
 // player count argument is the caller's; the setup reads two_players from
 // the world. On kFileError the caller decides where to go (the tick falls
 // back to the menu level with LevelLoadFailedMessage).
-SetupResult SetupLevel(World& world, settings::LiveOptions& options, int level, int player_count);
+SetupResult SetupLevel(World& world, settings::LiveOptions& options, const Places& places,
+                       int level, int player_count);
 
 // The centre message for a level file that could not be loaded.
 std::string LevelLoadFailedMessage(const std::string& data_path);

@@ -4,14 +4,16 @@
 
 namespace bv::game {
 
-std::string DataPath(const std::string& program_dir, const std::string& relative) {
-  std::string out = program_dir;
-  out.reserve(program_dir.size() + relative.size());
+std::string DataPath(const Places& places, const std::string& relative) {
+  std::string out = places.data_root;
+  out.reserve(out.size() + relative.size());
   for (char c : relative) out.push_back(c == '\\' ? '/' : c);
   return out;
 }
 
-std::string MenuLevelPath() { return "\\data\\levels\\campaign\\0.dmp"; }
+std::string MenuLevelPath() {
+  return "\\data\\levels\\campaign\\0.dmp";
+}
 
 std::string CampaignLevelPath(const std::string& folder, int number) {
   return "\\data\\levels\\campaign\\" + folder + "\\" + std::to_string(number) + ".dmp";

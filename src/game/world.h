@@ -155,7 +155,6 @@ struct World {
   uint8_t two_players = 0;
   uint8_t second_player = 0;
   uint8_t resources_loaded = 0;
-  std::string program_dir;
 
   // Settings mirrors, refreshed whenever the options window closes (see
   // game/settings_mirror.h); a new world holds the settings' defaults. The
@@ -191,7 +190,7 @@ struct World {
 };
 
 // The start values the program gives the world before the first frame
-// (program_dir and resources are start-up's). transition starts the intro.
+// (resources are start-up's). transition starts the intro.
 void SetStartValues(World& world);
 
 constexpr int32_t kIntroStart = -2070;  // -3 * (logo pattern height 210 + 480)

@@ -27,13 +27,12 @@ std::vector<ImageEntry> StartupImages(game::Resources& h) {
   return list;
 }
 
-int32_t GameResources::LoadFont(const std::string& program_dir) {
+int32_t GameResources::LoadFont(const game::Places& places) {
   font_.UnloadFont();
-  return font_.LoadFont(game::DataPath(program_dir, "\\data\\font.fnt"), kFormat);
+  return font_.LoadFont(game::DataPath(places, "\\data\\font.fnt"), kFormat);
 }
 
-ImageLoadResult GameResources::LoadImages(const std::string& program_dir,
-                                          game::Resources& handles) {
+ImageLoadResult GameResources::LoadImages(const game::Places& places, game::Resources& handles) {
   const std::vector<ImageEntry> entries = StartupImages(handles);
   for (const ImageEntry& e : entries) *e.handle = nullptr;
   images_.clear();
@@ -42,7 +41,7 @@ ImageLoadResult GameResources::LoadImages(const std::string& program_dir,
     images_.push_back(std::make_unique<PatternImage>(device_));
     PatternImage& image = *images_.back();
     *e.handle = &image;
-    const std::string path = game::DataPath(program_dir, e.relative);
+    const std::string path = game::DataPath(places, e.relative);
     int32_t code = 0;
     try {
       code = image.LoadFromFile(path, e.pattern_width, e.pattern_height, e.texture_width,

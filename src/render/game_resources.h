@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/places.h"
 #include "game/world.h"
 #include "render/bitmap_font.h"
 #include "render/pattern_image.h"
@@ -56,15 +57,15 @@ class GameResources {
   GameResources(const GameResources&) = delete;
   GameResources& operator=(const GameResources&) = delete;
 
-  // "\data\font.fnt" under program_dir; the code of BitmapFont::LoadFont.
+  // "\data\font.fnt" under the data root; the code of BitmapFont::LoadFont.
   // The game goes on without text when it fails.
-  int32_t LoadFont(const std::string& program_dir);
+  int32_t LoadFont(const game::Places& places);
 
   // Loads every image in start-up order. Each image is made and stored in
   // its handle before it loads, and loading stops at the first failure: the
   // failing image stays in its handle unloaded (it draws nothing) and the
   // handles after it stay null. Any images held before are dropped first.
-  ImageLoadResult LoadImages(const std::string& program_dir, game::Resources& handles);
+  ImageLoadResult LoadImages(const game::Places& places, game::Resources& handles);
 
   // Clears the image handles, unloads the font and releases the images in
   // load order.

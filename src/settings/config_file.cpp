@@ -13,13 +13,13 @@ const char kConfigSaveErrorText[] =
     "Wyst\xB9pi\xB3 b\xB3\xB9" "d podczas zapisywania pliku konfiguracji !";
 // clang-format on
 
-std::string ConfigPath(const std::string& program_dir) {
-  return program_dir + "/config.dat";
+std::string ConfigPath(const std::string& settings_dir) {
+  return settings_dir + "/config.dat";
 }
 
-ConfigLoad LoadConfigFile(const std::string& program_dir) {
+ConfigLoad LoadConfigFile(const std::string& settings_dir) {
   ConfigLoad result;
-  const std::string path = ConfigPath(program_dir);
+  const std::string path = ConfigPath(settings_dir);
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return result;
   result.status = LoadBlock(path, result.bytes.data(), result.bytes.size())
@@ -29,8 +29,8 @@ ConfigLoad LoadConfigFile(const std::string& program_dir) {
   return result;
 }
 
-bool SaveConfigFile(const std::string& program_dir, const ConfigBytes& bytes) {
-  return SaveBlock(ConfigPath(program_dir), bytes.data(), bytes.size());
+bool SaveConfigFile(const std::string& settings_dir, const ConfigBytes& bytes) {
+  return SaveBlock(ConfigPath(settings_dir), bytes.data(), bytes.size());
 }
 
 }  // namespace bv::settings

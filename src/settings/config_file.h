@@ -12,8 +12,8 @@ extern const char
     kConfigSaveErrorText[];  // "Wystąpił błąd podczas zapisywania pliku konfiguracji !"
 constexpr int kConfigErrorCode = -1;
 
-// program_dir + "\config.dat" in the platform's spelling.
-std::string ConfigPath(const std::string& program_dir);
+// config.dat in the settings folder, in the platform's spelling.
+std::string ConfigPath(const std::string& settings_dir);
 
 enum class ConfigLoadStatus {
   kNoFile,  // nothing at the path (a folder there counts as no file): keep the defaults
@@ -26,9 +26,9 @@ struct ConfigLoad {
   ConfigBytes bytes{};
 };
 
-ConfigLoad LoadConfigFile(const std::string& program_dir);
+ConfigLoad LoadConfigFile(const std::string& settings_dir);
 
 // False when the file could not be written; the old file is then untouched.
-bool SaveConfigFile(const std::string& program_dir, const ConfigBytes& bytes);
+bool SaveConfigFile(const std::string& settings_dir, const ConfigBytes& bytes);
 
 }  // namespace bv::settings

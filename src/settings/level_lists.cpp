@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "game/paths.h"
 #include "media/cp1250.h"
 
 namespace bv::settings {
@@ -62,19 +63,20 @@ std::string LevelDisplayName(const std::string& name) {
   return IsUtf8(name) ? name : media::Cp1250ToUtf8(name);
 }
 
-std::vector<std::string> ListCampaigns(const std::string& program_dir) {
-  return ListFolder(program_dir + "/data/levels/campaign",
+std::vector<std::string> ListCampaigns(const game::Places& places) {
+  return ListFolder(game::DataPath(places, "\\data\\levels\\campaign"),
                     [](const fs::directory_entry& e, const std::string&) {
                       std::error_code ec;
                       return e.is_directory(ec);  // follows links; "." and ".." never come
                     });
 }
 
-std::vector<std::string> ListCustomLevels(const std::string& program_dir) {
-  std::vector<std::string> names = ListFolder(
-      program_dir + "/data/levels/custom", [](const fs::directory_entry&, const std::string& name) {
-        return name.size() >= 4 && name.compare(name.size() - 4, 4, kDmp) == 0;
-      });
+std::vector<std::string> ListCustomLevels(const game::Places& places) {
+  std::vector<std::string> names =
+      ListFolder(game::DataPath(places, "\\data\\levels\\custom"),
+                 [](const fs::directory_entry&, const std::string& name) {
+                   return name.size() >= 4 && name.compare(name.size() - 4, 4, kDmp) == 0;
+                 });
   for (std::string& n : names) n.resize(n.size() - 4);
   // Sorting after the cut keeps "a" before "a b", as the list shows them.
   std::sort(names.begin(), names.end(), LevelNameLess);

@@ -3,19 +3,21 @@
 #include <string>
 #include <vector>
 
+#include "game/places.h"
+
 namespace bv::settings {
 
 // The level list's entries, sorted by name (case-insensitive, ties by bytes)
 // so that every run and every machine shows the same order. A missing or
 // unreadable folder gives an empty list.
 
-// Every folder (hidden ones too) under program_dir/data/levels/campaign.
-std::vector<std::string> ListCampaigns(const std::string& program_dir);
+// Every folder (hidden ones too) under "\data\levels\campaign".
+std::vector<std::string> ListCampaigns(const game::Places& places);
 
-// Every entry under program_dir/data/levels/custom whose name ends in ".dmp",
+// Every entry under "\data\levels\custom" whose name ends in ".dmp",
 // without those four characters. Like the file pattern it stands for, this
 // also lists a folder named so.
-std::vector<std::string> ListCustomLevels(const std::string& program_dir);
+std::vector<std::string> ListCustomLevels(const game::Places& places);
 
 bool LevelNameLess(const std::string& a, const std::string& b);
 

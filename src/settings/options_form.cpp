@@ -9,12 +9,12 @@
 
 namespace bv::settings {
 
-OptionsForm::OptionsForm(game::World& world, LiveOptions& live, std::string program_dir)
-    : world_(world), live_(live), program_dir_(std::move(program_dir)) {}
+OptionsForm::OptionsForm(game::World& world, LiveOptions& live, game::Places places)
+    : world_(world), live_(live), places_(std::move(places)) {}
 
 bool OptionsForm::Create() {
   bool loaded = true;
-  const ConfigLoad load = LoadConfigFile(program_dir_);
+  const ConfigLoad load = LoadConfigFile(places_.settings_dir);
   if (load.status == ConfigLoadStatus::kLoaded) {
     ApplyLoadedRecord(DecodeConfig(load.bytes));
   } else if (load.status == ConfigLoadStatus::kError) {
@@ -88,7 +88,7 @@ ConfigRecord OptionsForm::RecordToSave() const {
 }
 
 bool OptionsForm::SaveSettings() {
-  if (SaveConfigFile(program_dir_, EncodeConfig(RecordToSave()))) return true;
+  if (SaveConfigFile(places_.settings_dir, EncodeConfig(RecordToSave()))) return true;
   if (fatal_report_) fatal_report_(kConfigErrorCode, kConfigSaveErrorText);
   return false;
 }
@@ -116,12 +116,12 @@ std::string OptionsForm::point_lab() const {
 
 void OptionsForm::ClickCampaign() {
   live_.set_level_source(LevelSource::kCampaign);
-  live_.set_level_list(ListCampaigns(program_dir_));
+  live_.set_level_list(ListCampaigns(places_));
 }
 
 void OptionsForm::ClickCustom() {
   live_.set_level_source(LevelSource::kCustom);
-  live_.set_level_list(ListCustomLevels(program_dir_));
+  live_.set_level_list(ListCustomLevels(places_));
 }
 
 void OptionsForm::set_multi_tryb(int index) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/places.h"
 #include "settings/config_record.h"
 #include "settings/live_options.h"
 
@@ -40,7 +41,7 @@ class OptionsForm {
   // Pushed into the drawing device at each close.
   using DrawSwitches = std::function<void(bool antialias, bool dithering)>;
 
-  OptionsForm(game::World& world, LiveOptions& live, std::string program_dir);
+  OptionsForm(game::World& world, LiveOptions& live, game::Places places);
   OptionsForm(const OptionsForm&) = delete;
   OptionsForm& operator=(const OptionsForm&) = delete;
 
@@ -133,7 +134,7 @@ class OptionsForm {
 
   game::World& world_;
   LiveOptions& live_;
-  std::string program_dir_;
+  const game::Places places_;
   game::KeySource* keys_ = nullptr;
   FatalReport fatal_report_;
   DrawSwitches draw_switches_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "game/places.h"
 #include "game/sound_slots.h"
 #include "sound/sample.h"
 
@@ -26,9 +27,10 @@ class SoundBank final : public game::SoundPlayer {
   bool Open();
   bool is_open() const { return open_; }
 
-  // Loads the samples in load order from program_dir + "\data\sound\<name>.wav".
-  // A missing or refused file leaves its sample silent. Returns how many loaded.
-  int LoadSamples(const std::string& program_dir);
+  // Loads the samples in load order from "\data\sound\<name>.wav" under the
+  // data root. A missing or refused file leaves its sample silent. Returns
+  // how many loaded.
+  int LoadSamples(const game::Places& places);
   // The samples in load order, null where silent: what the world's resources
   // hold. They point into the bank and stay valid (silent after Close) while
   // the bank lives.

@@ -109,7 +109,9 @@ TEST_F(MainWindowTest, CreationLoadsEverythingAndStartsTheIntro) {
   EXPECT_TRUE(boxes_.errors.empty());
   EXPECT_FALSE(app_.terminated());
   EXPECT_TRUE(main_->device().initialized());
-  EXPECT_EQ(w.program_dir, dir_.path());
+  EXPECT_EQ(main_->program_dir(), dir_.path());
+  EXPECT_EQ(main_->places().data_root, dir_.path());
+  EXPECT_EQ(main_->places().settings_dir, dir_.path());
   EXPECT_EQ(w.two_players, 0);
   EXPECT_EQ(w.second_player, 0);
   EXPECT_EQ(w.level_number, 0);

@@ -19,7 +19,6 @@ class LevelSetupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     world = std::make_unique<World>();
-    world->program_dir = dir.path();
     SetStartValues(*world);
   }
 
@@ -34,9 +33,12 @@ class LevelSetupTest : public ::testing::Test {
     options.set_level_source(settings::LevelSource::kCampaign);
     options.set_level_list({"Kampania"});
   }
-  SetupResult Setup(int level) { return SetupLevel(*world, options, level, world->two_players); }
+  SetupResult Setup(int level) {
+    return SetupLevel(*world, options, places, level, world->two_players);
+  }
 
   test::TempDir dir;
+  const Places places = PlacesOfProgram(dir.path());
   std::unique_ptr<World> world;
   settings::LiveOptions options;
 };
@@ -95,7 +97,7 @@ TEST_F(LevelSetupTest, CreatesActorsFromTheEntityTable) {
   level.Entity(20, 31, 16);
   level.Entity(21, 10, 25);
   level.Entity(22, 10, 39);
-  level.Entity(23, 10, 40);   // no such kind
+  level.Entity(23, 10, 40);  // no such kind
   level.Entity(24, 10, 255);
   level.Write(MenuFile());
   ASSERT_EQ(Setup(0).status, SetupStatus::kLoaded);
@@ -159,8 +161,8 @@ TEST_F(LevelSetupTest, ActorTableHoldsAtMost8192) {
 TEST(MissionGoal, TakesATenthRoundedHalvesToEven) {
   struct {
     int cds, goal;
-  } cases[] = {{0, 0}, {1, 1}, {4, 4}, {5, 5}, {6, 5}, {10, 9}, {14, 13},
-               {15, 13}, {16, 14}, {25, 23}, {35, 31}, {100, 90}};
+  } cases[] = {{0, 0},   {1, 1},   {4, 4},   {5, 5},   {6, 5},   {10, 9},
+               {14, 13}, {15, 13}, {16, 14}, {25, 23}, {35, 31}, {100, 90}};
   for (auto c : cases) EXPECT_EQ(MissionGoalForCds(c.cds), c.goal) << c.cds;
 }
 
@@ -224,7 +226,8 @@ TEST_F(LevelSetupTest, DeathmatchClearsActorsCdsSteroidsAndStillKinds) {
   EXPECT_EQ(world->mission_unit, "morderstw");
   EXPECT_EQ(world->medkit_heal, 165);
   const int dm_damage[] = {1, 10, 11, 160, 9};
-  for (int k = 0; k < kWeaponCount; ++k) EXPECT_EQ(world->players[0].weapons[k].base_damage, dm_damage[k]);
+  for (int k = 0; k < kWeaponCount; ++k)
+    EXPECT_EQ(world->players[0].weapons[k].base_damage, dm_damage[k]);
   // Medkit (respawnable) is queued with item respawn on.
   ASSERT_EQ(world->respawn_count, 1);
   EXPECT_EQ(world->respawn_queue[0].x, 12);
@@ -375,7 +378,7 @@ TEST_F(LevelSetupTest, NoSelectedLevelLoadsTheMenuWithAMessage) {
   EXPECT_EQ(world->center_message_timer, 1020);
   EXPECT_EQ(world->two_players, 0);
   EXPECT_EQ(world->second_player, 0);
-  EXPECT_EQ(world->level_number, 0);  // the setup never changes it
+  EXPECT_EQ(world->level_number, 0);       // the setup never changes it
   EXPECT_EQ(world->players[0].weapon, 0);  // menu equipment
   EXPECT_EQ(world->grid[30][30].object, 15);
 }

@@ -170,7 +170,6 @@ class SetupShipped : public ::testing::Test {
   void SetUp() override {
     world = std::make_unique<game::World>();
     game::SetStartValues(*world);
-    world->program_dir = BuildDir();
   }
   game::SetupResult Setup(const Loaded& l, int two_players, int mode) {
     world->two_players = static_cast<uint8_t>(two_players);
@@ -182,7 +181,7 @@ class SetupShipped : public ::testing::Test {
       options.set_level_source(settings::LevelSource::kCustom);
     }
     options.set_level_list({l.where.list_entry});
-    return game::SetupLevel(*world, options, l.where.number, world->two_players);
+    return game::SetupLevel(*world, options, places, l.where.number, world->two_players);
   }
   static int Actors(const Loaded& l, int min_kind) {
     int n = 0;
@@ -195,6 +194,7 @@ class SetupShipped : public ::testing::Test {
     EXPECT_EQ(world->players[p].spawn_y, (s.y + game::kLevelTop) * 50 + 25) << l.where.source;
   }
 
+  const game::Places places = game::PlacesOfProgram(BuildDir());
   std::unique_ptr<game::World> world;
   settings::LiveOptions options;
 };

@@ -33,7 +33,9 @@ class GameResourcesTest : public ::testing::Test {
   }
 
   game::Resources& handles() { return world_->resources; }
-  ImageLoadResult Load() { return resources_->LoadImages(dir_.path(), handles()); }
+  ImageLoadResult Load() {
+    return resources_->LoadImages(game::PlacesOfProgram(dir_.path()), handles());
+  }
 
   SDL_Surface* surface_ = nullptr;
   render::DrawDevice device_;
@@ -134,10 +136,10 @@ TEST_F(GameResourcesTest, EachGroupReportsItsOwnTag) {
 }
 
 TEST_F(GameResourcesTest, TheFontLoadsFromTheDataFolderAndReleaseClearsEverything) {
-  EXPECT_EQ(resources_->LoadFont(dir_.path()), -17);  // no font file yet
+  EXPECT_EQ(resources_->LoadFont(game::PlacesOfProgram(dir_.path())), -17);  // no font file yet
   EXPECT_FALSE(resources_->font().loaded());
   ASSERT_TRUE(WriteProgramFont(dir_));
-  EXPECT_EQ(resources_->LoadFont(dir_.path()), 0);
+  EXPECT_EQ(resources_->LoadFont(game::PlacesOfProgram(dir_.path())), 0);
   EXPECT_TRUE(resources_->font().loaded());
   ASSERT_TRUE(Load().ok());
   resources_->Release(handles());

@@ -18,12 +18,12 @@ void Touch(const std::string& path) {
 
 TEST(LevelLists, MissingFoldersGiveEmptyLists) {
   test::TempDir dir;
-  EXPECT_TRUE(ListCampaigns(dir.path()).empty());
-  EXPECT_TRUE(ListCustomLevels(dir.path()).empty());
+  EXPECT_TRUE(ListCampaigns(game::PlacesOfProgram(dir.path())).empty());
+  EXPECT_TRUE(ListCustomLevels(game::PlacesOfProgram(dir.path())).empty());
   dir.MakeDir("data/levels/campaign");
   dir.MakeDir("data/levels/custom");
-  EXPECT_TRUE(ListCampaigns(dir.path()).empty());
-  EXPECT_TRUE(ListCustomLevels(dir.path()).empty());
+  EXPECT_TRUE(ListCampaigns(game::PlacesOfProgram(dir.path())).empty());
+  EXPECT_TRUE(ListCustomLevels(game::PlacesOfProgram(dir.path())).empty());
 }
 
 TEST(LevelLists, CampaignsAreTheFoldersOnlySortedByName) {
@@ -34,7 +34,8 @@ TEST(LevelLists, CampaignsAreTheFoldersOnlySortedByName) {
   }
   Touch(dir.File("data/levels/campaign/0.dmp"));
   Touch(dir.File("data/levels/campaign/notes.txt"));
-  EXPECT_EQ(ListCampaigns(dir.path()), (Names{".hidden", "10", "2", "alpha", "beta", "Zima"}));
+  EXPECT_EQ(ListCampaigns(game::PlacesOfProgram(dir.path())),
+            (Names{".hidden", "10", "2", "alpha", "beta", "Zima"}));
 }
 
 TEST(LevelLists, CampaignFoldersReachedThroughALinkCount) {
@@ -42,7 +43,7 @@ TEST(LevelLists, CampaignFoldersReachedThroughALinkCount) {
   const std::string real = dir.MakeDir("elsewhere/story");
   dir.MakeDir("data/levels/campaign");
   ASSERT_EQ(::symlink(real.c_str(), dir.File("data/levels/campaign/story").c_str()), 0);
-  EXPECT_EQ(ListCampaigns(dir.path()), (Names{"story"}));
+  EXPECT_EQ(ListCampaigns(game::PlacesOfProgram(dir.path())), (Names{"story"}));
 }
 
 TEST(LevelLists, CustomLevelsLoseTheirExtension) {
@@ -53,7 +54,8 @@ TEST(LevelLists, CustomLevelsLoseTheirExtension) {
   }
   // A folder whose name matches the pattern is listed too.
   dir.MakeDir("data/levels/custom/folder.dmp");
-  EXPECT_EQ(ListCustomLevels(dir.path()), (Names{"", "arena", "Big map", "folder", "zoo"}));
+  EXPECT_EQ(ListCustomLevels(game::PlacesOfProgram(dir.path())),
+            (Names{"", "arena", "Big map", "folder", "zoo"}));
 }
 
 TEST(LevelLists, DisplayNames) {

@@ -24,7 +24,7 @@ class OptionsDialogTest : public ::testing::Test {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     main_window = SDL_CreateWindow("Brimvale", 0, 0, 640, 480, 0);
     ASSERT_NE(main_window, nullptr) << SDL_GetError();
-    form = std::make_unique<OptionsForm>(*world, live, dir.path());
+    form = std::make_unique<OptionsForm>(*world, live, game::PlacesOfProgram(dir.path()));
     form->set_key_source(&keys);
     dialog = std::make_unique<OptionsDialog>(*form);
     std::string error;

@@ -31,7 +31,7 @@ class OptionsFormTest : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   OptionsForm& Create() {
-    form = std::make_unique<OptionsForm>(*world, live, dir.path());
+    form = std::make_unique<OptionsForm>(*world, live, game::PlacesOfProgram(dir.path()));
     form->set_key_source(&keys);
     form->set_fatal_report([this](int32_t code, const std::string& text) {
       reports.push_back({code, text});

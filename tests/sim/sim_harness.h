@@ -79,7 +79,6 @@ class SimTest : public ::testing::Test {
  protected:
   void SetUp() override {
     world = std::make_unique<game::World>();
-    world->program_dir = dir.path();
     game::SetStartValues(*world);
   }
 
@@ -101,7 +100,7 @@ class SimTest : public ::testing::Test {
     world->two_players = two_players;
     world->game_mode = game_mode;
     world->level_number = number;
-    ASSERT_EQ(game::SetupLevel(*world, options, number, two_players).status,
+    ASSERT_EQ(game::SetupLevel(*world, options, places, number, two_players).status,
               game::SetupStatus::kLoaded);
     world->transition = 900;
   }
@@ -149,13 +148,14 @@ class SimTest : public ::testing::Test {
   game::MapCell& Cell(int x, int y) { return world->grid[x][y]; }
 
   test::TempDir dir;
+  const game::Places places = game::PlacesOfProgram(dir.path());
   std::unique_ptr<game::World> world;
   settings::LiveOptions options;
   game::KeyTable keys;
   int tick = 0;
   RecordingSounds sounds{tick};
   RecordingHost host{options};
-  TickServices services{keys, sounds, options, host};
+  TickServices services{keys, sounds, options, host, places};
 };
 
 // A level of open floor with player 1 starting at (10, 10) and player 2 at (10, 14).

@@ -99,7 +99,8 @@ void BM_CrowdedPlayTick(benchmark::State& state) {
   keys.Set(world->key_codes[6 + 3], true);
   game::SilentSoundPlayer sounds;
   NoHost host;
-  const TickServices services{keys, sounds, options, host};
+  const game::Places places;  // no level change runs
+  const TickServices services{keys, sounds, options, host, places};
   int ticks = 0;
   for (auto _ : state) {
     RenderProcess(*world, services);

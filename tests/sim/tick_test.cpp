@@ -153,7 +153,7 @@ TEST_F(ProgressionTest, CustomLevelEndsWithWygrana) {
   CdLevel().Write(dir.File("data/levels/custom/Moja.dmp"));
   CdLevel().Write(CampaignFile(2));  // another campaign's level 2 does not count
   world->level_number = 1;
-  ASSERT_EQ(game::SetupLevel(*world, options, 1, 0).status, SetupStatus::kLoaded);
+  ASSERT_EQ(game::SetupLevel(*world, options, places, 1, 0).status, SetupStatus::kLoaded);
   world->transition = 900;
   Tick();
   EXPECT_EQ(world->center_message, "Wygrana");

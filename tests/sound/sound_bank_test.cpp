@@ -54,7 +54,7 @@ TEST_F(SoundBankTest, OpensAt22050HzWith16Channels) {
 TEST_F(SoundBankTest, LoadsEverySampleInTableOrder) {
   SoundBank bank;
   ASSERT_TRUE(bank.Open());
-  EXPECT_EQ(bank.LoadSamples(dir_.path()), kSampleCount);
+  EXPECT_EQ(bank.LoadSamples(game::PlacesOfProgram(dir_.path())), kSampleCount);
   for (int i = 0; i < kSampleCount; ++i) {
     Sample* s = bank.samples()[i];
     ASSERT_NE(s, nullptr) << SampleFileName(i) << ": " << bank.load_error(i);
@@ -74,7 +74,7 @@ TEST_F(SoundBankTest, AMissingOrDamagedFileLeavesOnlyThatSampleSilent) {
   test::WriteFile(SamplePath(31), damaged);  // win
   SoundBank bank;
   ASSERT_TRUE(bank.Open());
-  EXPECT_EQ(bank.LoadSamples(dir_.path()), kSampleCount - 2);
+  EXPECT_EQ(bank.LoadSamples(game::PlacesOfProgram(dir_.path())), kSampleCount - 2);
   EXPECT_EQ(bank.samples()[9], nullptr);
   EXPECT_EQ(bank.samples()[31], nullptr);
   EXPECT_NE(bank.load_error(9).find("missing"), std::string::npos) << bank.load_error(9);
@@ -91,7 +91,7 @@ TEST_F(SoundBankTest, SoundsBeyondSixteenAreDropped) {
   test::WriteFile(SamplePath(0), test::PcmWav(22050 * 3));  // three seconds
   SoundBank bank;
   ASSERT_TRUE(bank.Open());
-  ASSERT_EQ(bank.LoadSamples(dir_.path()), kSampleCount);
+  ASSERT_EQ(bank.LoadSamples(game::PlacesOfProgram(dir_.path())), kSampleCount);
   for (int i = 0; i < 20; ++i) bank.Play(game::SoundSlot::kAlert, 0);
   EXPECT_EQ(Mix_Playing(-1), 16);
   // Indices outside a slot play nothing.
@@ -104,7 +104,7 @@ TEST_F(SoundBankTest, SoundsBeyondSixteenAreDropped) {
 TEST_F(SoundBankTest, CloseFreesEverythingAndTheBankStaysUsable) {
   SoundBank bank;
   ASSERT_TRUE(bank.Open());
-  ASSERT_EQ(bank.LoadSamples(dir_.path()), kSampleCount);
+  ASSERT_EQ(bank.LoadSamples(game::PlacesOfProgram(dir_.path())), kSampleCount);
   auto kept = bank.samples();  // what the world's resources hold
   bank.Play(game::SoundSlot::kLvlSnd, 0);
   bank.Close();
@@ -119,7 +119,7 @@ TEST_F(SoundBankTest, CloseFreesEverythingAndTheBankStaysUsable) {
   bank.Close();
   // Opened again, it loads again.
   ASSERT_TRUE(bank.Open());
-  EXPECT_EQ(bank.LoadSamples(dir_.path()), kSampleCount);
+  EXPECT_EQ(bank.LoadSamples(game::PlacesOfProgram(dir_.path())), kSampleCount);
 }
 
 TEST_F(SoundBankTest, WithoutAnAudioDeviceTheGameRunsSilent) {
@@ -129,7 +129,7 @@ TEST_F(SoundBankTest, WithoutAnAudioDeviceTheGameRunsSilent) {
   ::setenv("SDL_AUDIODRIVER", "dummy", 1);
   EXPECT_FALSE(bank.is_open());
   EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-  EXPECT_EQ(bank.LoadSamples(dir_.path()), 0);
+  EXPECT_EQ(bank.LoadSamples(game::PlacesOfProgram(dir_.path())), 0);
   for (int i = 0; i < kSampleCount; ++i) EXPECT_EQ(bank.samples()[i], nullptr);
   EXPECT_NE(bank.load_error(0), "");
   bank.Play(game::SoundSlot::kAlert, 0);

@@ -159,9 +159,8 @@ int Run(const Args& args) {
   }
 
   auto world = std::make_unique<bv::game::World>();
-  world->program_dir = dir;
   bv::settings::LiveOptions live;
-  OptionsForm form(*world, live, dir);
+  OptionsForm form(*world, live, bv::game::PlacesOfProgram(dir));
   bool anti = false, dirt = false;
   bool quit = false;
   bool fatal = false;

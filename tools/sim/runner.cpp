@@ -96,7 +96,6 @@ class Recorder final : public game::SoundPlayer, public Host {
 
 void ApplyStart(const Scenario& sc, game::World& w) {
   game::SetStartValues(w);
-  w.program_dir = sc.program_dir;
   w.random.Seed(sc.seed);
   game::MirrorSettings(sc.settings, w);
   w.level_number = sc.level_number;
@@ -113,7 +112,8 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
   ScriptedKeys keys(sc.input);
   Recorder recorder(options, sc.options_open_ticks);
 
-  const TickServices services{keys, recorder, options, recorder};
+  const game::Places places = game::PlacesOfProgram(sc.program_dir);
+  const TickServices services{keys, recorder, options, recorder, places};
   json states = json::array();
   int64_t run = 0;
   for (int64_t tick = 0; tick < sc.ticks; ++tick) {
@@ -123,7 +123,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
     RenderProcess(*world, services);
     run = tick + 1;
     if (sc.report_every > 0 && run % sc.report_every == 0) {
-      states.push_back(StateJson(*world, tick, sc.report_cells));
+      states.push_back(StateJson(*world, tick, sc.report_cells, sc.program_dir));
     }
     if (observer != nullptr) observer->AfterTick(tick, *world);
     if (recorder.closed()) break;
@@ -133,7 +133,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
   out["ticks"] = run;
   out["events"] = std::move(recorder.events());
   out["states"] = std::move(states);
-  out["final"] = StateJson(*world, run - 1, sc.report_cells);
+  out["final"] = StateJson(*world, run - 1, sc.report_cells, sc.program_dir);
   return out;
 }
 

@@ -31,7 +31,7 @@ struct ScreenshotTaker::Renderer {
 
 ScreenshotTaker::ScreenshotTaker(const Scenario& scenario)
     : requests_(scenario.screenshots),
-      program_dir_(scenario.program_dir),
+      places_(game::PlacesOfProgram(scenario.program_dir)),
       show_fps_(scenario.options.show_fps()) {
   std::stable_sort(
       requests_.begin(), requests_.end(),
@@ -56,9 +56,8 @@ bool ScreenshotTaker::Prepare() {
   }
   r->resources = std::make_unique<render::GameResources>(r->device);
   // As at start-up, a font that does not load leaves the texts out.
-  r->resources->LoadFont(program_dir_);
-  const render::ImageLoadResult loaded =
-      r->resources->LoadImages(program_dir_, r->world->resources);
+  r->resources->LoadFont(places_);
+  const render::ImageLoadResult loaded = r->resources->LoadImages(places_, r->world->resources);
   if (!loaded.ok()) {
     std::string why = loaded.status == render::ImageLoadResult::Status::kCode
                           ? media::ErrorText(loaded.code)

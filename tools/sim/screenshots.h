@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "game/places.h"
 #include "game/world.h"
 #include "tools/sim/runner.h"
 #include "tools/sim/scenario.h"
@@ -38,7 +39,7 @@ class ScreenshotTaker final : public RunObserver {
   void Take(size_t index, const game::World& world);
 
   std::vector<ScreenshotRequest> requests_;  // in order of tick
-  std::string program_dir_;
+  game::Places places_;
   bool show_fps_ = false;
   size_t next_ = 0;
   bool prepared_ = false;

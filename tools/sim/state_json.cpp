@@ -84,7 +84,8 @@ json FloatJson(float value) {
   return std::strtod(buf, nullptr);
 }
 
-json StateJson(const game::World& w, int64_t tick, const std::vector<std::pair<int, int>>& cells) {
+json StateJson(const game::World& w, int64_t tick, const std::vector<std::pair<int, int>>& cells,
+               const std::string& program_dir) {
   json players = json::array();
   for (const game::PlayerState& p : w.players) players.push_back(PlayerJson(p));
   json actors = json::array();
@@ -117,7 +118,7 @@ json StateJson(const game::World& w, int64_t tick, const std::vector<std::pair<i
           {"two_players", w.two_players},
           {"second_player", w.second_player},
           {"resources_loaded", w.resources_loaded},
-          {"program_dir", w.program_dir},
+          {"program_dir", program_dir},
           {"hud_alpha", w.hud_alpha},
           {"minimap_alpha", w.minimap_alpha},
           {"enemy_color", w.enemy_color},
