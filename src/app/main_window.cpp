@@ -22,7 +22,8 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
       places_(game::PlacesOfProgram(program_dir_)),
       world_(std::make_unique<game::World>()),
       resources_(std::make_unique<render::GameResources>(device_)),
-      frame_(std::make_unique<render::FrameRenderer>(device_, &resources_->font())) {
+      frame_(std::make_unique<render::FrameRenderer>(device_, &resources_->font(),
+                                                     resources_->images())) {
   // The timer as the window stores it: 90 logic steps a second, all three
   // events on.
   timer_.set_fps(kFps);
@@ -37,7 +38,7 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
 MainWindow::~MainWindow() {
   // Normally FormDestroy ran already; this only makes sure nothing leaks.
   device_.Shutdown();
-  resources_->Release(world_->resources);
+  resources_->Release();
   sound_.Close();
   if (kb_ != nullptr) kb_->Finalize();
   if (window_ != nullptr) SDL_DestroyWindow(window_);
@@ -72,7 +73,7 @@ void MainWindow::Show() {
 
 void MainWindow::FormCreate() {
   game::World& w = *world_;
-  w.resources_loaded = 0;
+  resources_loaded_ = false;
 
   int32_t code = device_.Start();
   if (ReportFatal(code, DrawingStartFailedText(code))) return;
@@ -97,7 +98,7 @@ void MainWindow::FormCreate() {
 
   resources_->LoadFont(places_);
 
-  const ImageLoadResult images = resources_->LoadImages(places_, w.resources);
+  const ImageLoadResult images = resources_->LoadImages(places_);
   if (images.status == ImageLoadResult::Status::kFileError) {
     // A raised error: the application's error box, and creation ends here.
     // The program runs on without drawing.
@@ -110,10 +111,9 @@ void MainWindow::FormCreate() {
   }
 
   sound_.LoadSamples(places_);
-  w.resources.sounds = sound_.samples();
 
-  w.transition = -3 * (w.resources.logo_image->pattern_height() + kHeight);
-  w.resources_loaded = 1;
+  w.transition = -3 * (resources_->images().logo_image->pattern_height() + kHeight);
+  resources_loaded_ = true;
 }
 
 bool MainWindow::ReportFatal(int32_t code, const std::string& text) {
@@ -135,8 +135,8 @@ void MainWindow::Close() {
 
 void MainWindow::FormDestroy() {
   device_.Shutdown();
-  resources_->Release(world_->resources);
-  world_->resources.sounds = {};
+  resources_->Release();
+  resources_loaded_ = false;  // nothing is left to draw with
   sound_.Close();
   app_.Terminate();
 }
@@ -159,8 +159,7 @@ void MainWindow::HandleEvent(const SDL_Event& event) {
 }
 
 void MainWindow::RenderRender() {
-  if (world_->resources_loaded != 1) return;
-  if (!frame_->Render(*world_, live_, timer_.frame_rate())) return;
+  if (!frame_->Render(*world_, resources_loaded_, live_, timer_.frame_rate())) return;
   ++frames_;
   if (after_frame_) after_frame_();
 }

@@ -64,7 +64,8 @@ class MainWindow final : public sim::Host {
   // settings file that could not be read is not overwritten.
   void Close();
   // Destruction: device, font, images, samples and the sound output, in
-  // that order; then the application is asked to end.
+  // that order (nothing is drawn afterwards); then the application is asked
+  // to end.
   void FormDestroy();
 
   // The options window whose controls the close saves.
@@ -98,6 +99,8 @@ class MainWindow final : public sim::Host {
   sound::SoundBank& sound_bank() { return sound_; }
   const SoundCounter& sounds() const { return sounds_; }
   render::GameResources& resources() { return *resources_; }
+  // True once creation has loaded every resource; nothing is drawn before.
+  bool resources_loaded() const { return resources_loaded_; }
   // The program's folder, and where data and settings are read from.
   const std::string& program_dir() const { return program_dir_; }
   const game::Places& places() const { return places_; }
@@ -127,6 +130,7 @@ class MainWindow final : public sim::Host {
   settings::OptionsForm* options_form_ = nullptr;
 
   std::function<void()> after_frame_;
+  bool resources_loaded_ = false;
   bool fatal_ = false;
   bool closing_ = false;
   bool close_requested_ = false;

@@ -64,11 +64,11 @@ void Probe::PrintStarted() {
   const game::World& w = main_.world();
   std::string silent;
   for (int i = 0; i < game::kSampleCount; ++i) {
-    if (w.resources.sounds[static_cast<size_t>(i)] != nullptr) continue;
+    if (main_.sound_bank().samples()[static_cast<size_t>(i)] != nullptr) continue;
     silent += (silent.empty() ? "" : ",") + game::SampleFileName(i);
   }
   std::printf("started driver=%s loaded=%d transition=%d silent=%s\n",
-              main_.device().driver_name().c_str(), w.resources_loaded, w.transition,
+              main_.device().driver_name().c_str(), main_.resources_loaded() ? 1 : 0, w.transition,
               silent.empty() ? "-" : silent.c_str());
 }
 
@@ -81,10 +81,11 @@ void Probe::PrintState() {
       "two_players=%d second_player=%d p1=%.1f,%.1f p2=%.1f,%.1f health=%d options=%d "
       "sounds=%ld silent_sounds=%ld minutes=%d steps=%.1f\n",
       passes_, main_.ticks_run(), main_.frames_drawn(), main_.timer().frame_rate(),
-      w.resources_loaded, w.level_number, w.transition, w.two_players, w.second_player,
-      static_cast<double>(p1.x), static_cast<double>(p1.y), static_cast<double>(p2.x),
-      static_cast<double>(p2.y), p1.health, main_.live().options_visible() ? 1 : 0,
-      main_.sounds().played(), main_.sounds().silent(), w.clock_minutes, w.clock_steps);
+      main_.resources_loaded() ? 1 : 0, w.level_number, w.transition, w.two_players,
+      w.second_player, static_cast<double>(p1.x), static_cast<double>(p1.y),
+      static_cast<double>(p2.x), static_cast<double>(p2.y), p1.health,
+      main_.live().options_visible() ? 1 : 0, main_.sounds().played(), main_.sounds().silent(),
+      w.clock_minutes, w.clock_steps);
 }
 
 }  // namespace bv::app

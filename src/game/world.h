@@ -5,14 +5,6 @@
 #include <string>
 
 #include "game/random.h"
-#include "game/sound_slots.h"
-
-namespace bv::render {
-class PatternImage;
-}
-namespace bv::sound {
-struct Sample;
-}
 
 namespace bv::game {
 
@@ -32,7 +24,6 @@ constexpr int kCardCount = 5;
 constexpr int kKeyCount = 12;  // six per player: up, down, left, right, attack, change weapon
 constexpr int kTextureCount = 256;
 constexpr int kObjectImageCount = 49;
-constexpr int kMinimapPoints = 121;
 
 constexpr uint32_t kPowerOn = 0xFFFFFF;
 constexpr uint32_t kPowerOff = 0x404040;
@@ -104,26 +95,6 @@ struct RespawnEntry {
   uint8_t object = 0;
 };
 
-struct ScreenPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-};
-
-// Handles of the loaded images and samples; owned by start-up, which fills
-// them once and releases them at shutdown. The tick never touches them.
-struct Resources {
-  std::array<render::PatternImage*, kTextureCount> textures{};
-  std::array<render::PatternImage*, kObjectImageCount> object_images{};
-  std::array<render::PatternImage*, 2> load_images{};
-  render::PatternImage* anim_image = nullptr;
-  render::PatternImage* bar_image = nullptr;
-  render::PatternImage* hud_image = nullptr;
-  render::PatternImage* logo_image = nullptr;
-  render::PatternImage* split_image = nullptr;
-  // The samples in load order (see SampleIndex).
-  std::array<sound::Sample*, kSampleCount> sounds{};
-};
-
 // The whole game: one fixed-size object for the entire run. No table grows;
 // nothing is allocated per level or per actor. Too large for the stack: make
 // it with std::make_unique.
@@ -154,7 +125,6 @@ struct World {
   uint8_t menu_sound_armed = 0;
   uint8_t two_players = 0;
   uint8_t second_player = 0;
-  uint8_t resources_loaded = 0;
 
   // Settings mirrors, refreshed whenever the options window closes (see
   // game/settings_mirror.h); a new world holds the settings' defaults. The
@@ -166,12 +136,6 @@ struct World {
   // player * 6 + action; actions up, down, left, right, attack, change weapon.
   std::array<uint8_t, kKeyCount> key_codes{};
 
-  // The renderer's scratch lists; nothing carries over between frames.
-  std::array<ScreenPoint, kMinimapPoints> minimap_walls{};
-  std::array<ScreenPoint, kMinimapPoints> minimap_cds{};
-  std::array<ScreenPoint, kMinimapPoints> minimap_actors{};
-
-  Resources resources;
   Random random;
 
   World();
@@ -189,8 +153,8 @@ struct World {
   static bool InGrid(int x, int y) { return x >= 0 && x < kGridWidth && y >= 0 && y < kGridHeight; }
 };
 
-// The start values the program gives the world before the first frame
-// (resources are start-up's). transition starts the intro.
+// The start values the program gives the world before the first frame.
+// transition starts the intro.
 void SetStartValues(World& world);
 
 constexpr int32_t kIntroStart = -2070;  // -3 * (logo pattern height 210 + 480)

@@ -26,7 +26,7 @@ Color SpriteColor(const FrameContext& f, uint32_t rgb) {
 }
 
 void DrawSprite(FrameContext& f, int32_t x, int32_t y, Color color) {
-  DrawTintedIf(f.device, f.world.resources.anim_image, x, y, color, 0, kTranslucent);
+  DrawTintedIf(f.device, f.images.anim_image, x, y, color, 0, kTranslucent);
 }
 
 // The translucent square over a target with the gauge under it.

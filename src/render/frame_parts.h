@@ -9,8 +9,10 @@
 #include "render/bitmap_font.h"
 #include "render/color.h"
 #include "render/draw_device.h"
+#include "render/frame_images.h"
 #include "render/frame_values.h"
 #include "render/hud_strings.h"
+#include "render/minimap_lists.h"
 #include "render/pattern_image.h"
 
 namespace bv::render {
@@ -18,7 +20,9 @@ namespace bv::render {
 struct FrameContext {
   DrawDevice& device;
   BitmapFont* font;  // null or not loaded: the texts are missing
-  game::World& world;
+  const game::World& world;
+  const FrameImages& images;
+  MinimapLists& minimap;
   FrameValues values;
 };
 
@@ -36,9 +40,9 @@ inline void DrawTintedIf(DrawDevice& d, const PatternImage* image, int32_t x, in
   if (image != nullptr) d.DrawImageTinted(*image, x, y, color, pattern, effect);
 }
 // An object image by its code; codes without an image draw nothing.
-inline const PatternImage* ObjectImage(const game::World& w, int code) {
+inline const PatternImage* ObjectImage(const FrameImages& images, int code) {
   if (code < 0 || code >= game::kObjectImageCount) return nullptr;
-  return w.resources.object_images[static_cast<size_t>(code)];
+  return images.object_images[static_cast<size_t>(code)];
 }
 
 void DrawMapLayer(FrameContext& f);

@@ -6,15 +6,15 @@
 
 namespace bv::render {
 
-bool FrameRenderer::Render(game::World& world, const settings::LiveOptions& options,
-                           int frame_rate) {
+bool FrameRenderer::Render(const game::World& world, bool resources_loaded,
+                           const settings::LiveOptions& options, int frame_rate) {
   // Nothing is drawn while start-up is still loading images.
-  if (world.resources_loaded != 1) return false;
+  if (!resources_loaded) return false;
   DrawFrame(world, options.show_fps(), frame_rate);
   return true;
 }
 
-void FrameRenderer::DrawFrame(game::World& world, bool show_fps, int frame_rate) {
+void FrameRenderer::DrawFrame(const game::World& world, bool show_fps, int frame_rate) {
   DrawDevice& d = device_;
   d.Clear(0xFF000000u);
   d.BeginScene();
@@ -22,7 +22,7 @@ void FrameRenderer::DrawFrame(game::World& world, bool show_fps, int frame_rate)
   // screen whatever drew last.
   d.SetClipRect(kWholeScreen);
   BitmapFont* font = font_ != nullptr && font_->loaded() ? font_ : nullptr;
-  FrameContext f{d, font, world, ComputeFrameValues(world)};
+  FrameContext f{d, font, world, images_, minimap_, ComputeFrameValues(world)};
   const int32_t t = world.transition;
   if (t >= 0) DrawMapLayer(f);
   if (t >= kPlayStart) {
@@ -32,7 +32,7 @@ void FrameRenderer::DrawFrame(game::World& world, bool show_fps, int frame_rate)
     DrawHudTexts(f, strings_);
   }
   // The divider shows in every two-view frame, also under the shutters.
-  if (f.values.two_views()) DrawImageIf(d, world.resources.split_image, 318, 0, 0, kOpaque);
+  if (f.values.two_views()) DrawImageIf(d, images_.split_image, 318, 0, 0, kOpaque);
   DrawTransitionOverlay(f);
   DrawCenterMessage(f);
   if (show_fps) DrawFrameRate(f, strings_, frame_rate);

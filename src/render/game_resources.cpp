@@ -5,7 +5,7 @@
 
 namespace bv::render {
 
-std::vector<ImageEntry> StartupImages(game::Resources& h) {
+std::vector<ImageEntry> StartupImages(FrameImages& h) {
   std::vector<ImageEntry> list;
   for (int n = 0; n < game::kTextureCount; ++n) {
     list.push_back({"\\data\\textures\\" + std::to_string(n) + ".bmp", 50, 50, 64, 64, "(txs)",
@@ -32,8 +32,8 @@ int32_t GameResources::LoadFont(const game::Places& places) {
   return font_.LoadFont(game::DataPath(places, "\\data\\font.fnt"), kFormat);
 }
 
-ImageLoadResult GameResources::LoadImages(const game::Places& places, game::Resources& handles) {
-  const std::vector<ImageEntry> entries = StartupImages(handles);
+ImageLoadResult GameResources::LoadImages(const game::Places& places) {
+  const std::vector<ImageEntry> entries = StartupImages(handles_);
   for (const ImageEntry& e : entries) *e.handle = nullptr;
   images_.clear();
   ImageLoadResult result;
@@ -64,8 +64,8 @@ ImageLoadResult GameResources::LoadImages(const game::Places& places, game::Reso
   return result;
 }
 
-void GameResources::Release(game::Resources& handles) {
-  for (const ImageEntry& e : StartupImages(handles)) *e.handle = nullptr;
+void GameResources::Release() {
+  for (const ImageEntry& e : StartupImages(handles_)) *e.handle = nullptr;
   font_.UnloadFont();
   for (auto& image : images_) image->Release();
   images_.clear();

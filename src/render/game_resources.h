@@ -8,6 +8,7 @@
 #include "game/places.h"
 #include "game/world.h"
 #include "render/bitmap_font.h"
+#include "render/frame_images.h"
 #include "render/pattern_image.h"
 
 namespace bv::render {
@@ -32,7 +33,7 @@ struct ImageLoadResult {
   bool ok() const { return status == Status::kLoaded; }
 };
 
-// One image the game loads at start-up and the world's handle it fills.
+// One image the game loads at start-up and the handle it fills.
 struct ImageEntry {
   std::string relative;  // "\data\textures\0.bmp"
   int32_t pattern_width;
@@ -45,10 +46,10 @@ struct ImageEntry {
 
 // The 256 textures, 49 object images, two loading screens, then the sprite
 // sheet, gauge bar, HUD panel, logo and divider, in the order they load.
-std::vector<ImageEntry> StartupImages(game::Resources& handles);
+std::vector<ImageEntry> StartupImages(FrameImages& handles);
 
-// Owns the font and the images that start-up loads for the drawing device
-// and fills the world's handles with them. The device must outlive it.
+// Owns the font and the images that start-up loads for the drawing device,
+// with the handles a frame draws them by. The device must outlive it.
 class GameResources {
  public:
   static constexpr int32_t kFormat = 21;  // 32-bit with alpha
@@ -65,19 +66,21 @@ class GameResources {
   // its handle before it loads, and loading stops at the first failure: the
   // failing image stays in its handle unloaded (it draws nothing) and the
   // handles after it stay null. Any images held before are dropped first.
-  ImageLoadResult LoadImages(const game::Places& places, game::Resources& handles);
+  ImageLoadResult LoadImages(const game::Places& places);
 
   // Clears the image handles, unloads the font and releases the images in
   // load order.
-  void Release(game::Resources& handles);
+  void Release();
 
   BitmapFont& font() { return font_; }
+  const FrameImages& images() const { return handles_; }
   // Images made so far, loaded or not.
   size_t image_count() const { return images_.size(); }
 
  private:
   DrawDevice& device_;
   BitmapFont font_;
+  FrameImages handles_;
   std::vector<std::unique_ptr<PatternImage>> images_;
 };
 

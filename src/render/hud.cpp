@@ -19,13 +19,13 @@ int32_t GaugeUnits(int32_t health) {
   return RoundEven(static_cast<long double>(health) / 2.55L);
 }
 
-void DrawHealthGauge(DrawDevice& d, const game::World& w, const View& v, int32_t health) {
+void DrawHealthGauge(DrawDevice& d, const FrameImages& images, const View& v, int32_t health) {
   const int over = health > 255 ? 1 : 0;
   const int32_t units = GaugeUnits(health);
   const int32_t frame_width = over ? units : 100;
   d.FrameRect(v.left + 100, 12, Saturate(int64_t{frame_width} + 4), 8, ColorRGB(255, 255, 255),
               ColorRGB(0, 0, 0), kOpaque);
-  DrawImageIf(d, w.resources.bar_image, v.left + 102, 14, 0, kOpaque);
+  DrawImageIf(d, images.bar_image, v.left + 102, 14, 0, kOpaque);
   // Black over the lost part; above 255 the width is negative and the
   // rectangle reaches left from the bar's end, a green strip for the surplus.
   const int64_t x = int64_t{v.left} + 102 + units;
@@ -33,12 +33,12 @@ void DrawHealthGauge(DrawDevice& d, const game::World& w, const View& v, int32_t
              kOpaque);
 }
 
-void DrawCards(DrawDevice& d, const game::World& w, const View& v,
+void DrawCards(DrawDevice& d, const FrameImages& images, const View& v,
                const std::array<uint8_t, game::kCardCount>& cards) {
   int32_t offset = 0;
   for (uint8_t card : cards) {
     if (card == 0) continue;  // empty places take no room
-    DrawTintedIf(d, ObjectImage(w, card), v.left + offset, 70, kOpaqueWhite, 0, kTranslucent);
+    DrawTintedIf(d, ObjectImage(images, card), v.left + offset, 70, kOpaqueWhite, 0, kTranslucent);
     offset += 40;
   }
 }
@@ -119,10 +119,10 @@ void DrawHudPanels(FrameContext& f) {
     const View& v = f.values.views[p];
     const game::PlayerState& pl = w.players[p];
     // The panel takes the player's colour; the ambient colour does not reach it.
-    DrawTintedIf(d, w.resources.hud_image, v.left, 0, WithAlpha(w.hud_alpha, pl.color), 0,
+    DrawTintedIf(d, f.images.hud_image, v.left, 0, WithAlpha(w.hud_alpha, pl.color), 0,
                  kTranslucent);
-    DrawHealthGauge(d, w, v, pl.health);
-    DrawCards(d, w, v, pl.cards);
+    DrawHealthGauge(d, f.images, v, pl.health);
+    DrawCards(d, f.images, v, pl.cards);
   }
 }
 

@@ -16,7 +16,7 @@ void DrawCell(FrameContext& f, const game::MapCell& c, int32_t sx, int32_t sy) {
     if (c.pulse_channel == 1) r = pulse;
     if (c.pulse_channel == 2) g = pulse;
     if (c.pulse_channel == 3) b = pulse;
-    const PatternImage* image = w.resources.textures[c.texture];
+    const PatternImage* image = f.images.textures[c.texture];
     if (image != nullptr) {
       const int32_t pattern =
           (c.animated == 1 && image->pattern_count() > 1) ? f.values.anim_frame : 0;
@@ -26,8 +26,9 @@ void DrawCell(FrameContext& f, const game::MapCell& c, int32_t sx, int32_t sy) {
     }
   }
   const Color lit = WithAlpha(255, w.ambient_color);
-  if (c.object >= 2) DrawTintedIf(d, ObjectImage(w, c.object), sx, sy, lit, 0, kTranslucent);
-  if (c.overlay != 0) DrawTintedIf(d, ObjectImage(w, c.overlay), sx, sy, lit, 0, kTranslucent);
+  if (c.object >= 2) DrawTintedIf(d, ObjectImage(f.images, c.object), sx, sy, lit, 0, kTranslucent);
+  if (c.overlay != 0)
+    DrawTintedIf(d, ObjectImage(f.images, c.overlay), sx, sy, lit, 0, kTranslucent);
 }
 
 }  // namespace

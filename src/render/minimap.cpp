@@ -7,31 +7,30 @@ namespace bv::render {
 
 namespace {
 
-constexpr game::ScreenPoint kNoPoint{-1, -1};  // off the screen: leaves no mark
+constexpr ScreenPoint kNoPoint{-1, -1};  // off the screen: leaves no mark
 constexpr int kRadius = 5;
 
 // Grid cell (h, j) is the pixel (V + h - 2, j + 370): level cells 7..106 by
 // 5..104 land exactly inside the box at (V + 4, 374).
-void FillScratchLists(game::World& w, const View& v) {
+void FillScratchLists(MinimapLists& lists, const game::World& w, const View& v) {
   int k = 0;
   for (int dc = -kRadius; dc <= kRadius; ++dc) {
     const uint8_t h = static_cast<uint8_t>(v.cx + dc);
     for (int dr = -kRadius; dr <= kRadius; ++dr, ++k) {
       const uint8_t j = static_cast<uint8_t>(v.cy + dr);
       const game::MapCell& c = w.cell(h, j);
-      const game::ScreenPoint at{v.left + h - 2, j + 370};
+      const ScreenPoint at{v.left + h - 2, j + 370};
       // The margin is solid but has no texture, so it never shows as wall.
-      w.minimap_walls[k] = (c.object == 1 && c.texture != 0) ? at : kNoPoint;
-      w.minimap_cds[k] = c.object == 12 ? at : kNoPoint;
+      lists.walls[k] = (c.object == 1 && c.texture != 0) ? at : kNoPoint;
+      lists.cds[k] = c.object == 12 ? at : kNoPoint;
       // entity stays where the level placed an actor, even after it moved or died.
-      w.minimap_actors[k] = c.entity >= 3 ? at : kNoPoint;
+      lists.actors[k] = c.entity >= 3 ? at : kNoPoint;
     }
   }
 }
 
-void PlotAll(DrawDevice& d, const std::array<game::ScreenPoint, game::kMinimapPoints>& points,
-             Color color) {
-  for (const game::ScreenPoint& p : points) d.PutPixel(p.x, p.y, color, kTranslucent);
+void PlotAll(DrawDevice& d, const std::array<ScreenPoint, kMinimapPoints>& points, Color color) {
+  for (const ScreenPoint& p : points) d.PutPixel(p.x, p.y, color, kTranslucent);
 }
 
 void DrawPlayerDot(DrawDevice& d, const View& map_view, const View& player_view, uint32_t color) {
@@ -43,16 +42,17 @@ void DrawPlayerDot(DrawDevice& d, const View& map_view, const View& player_view,
 
 void DrawMinimaps(FrameContext& f) {
   DrawDevice& d = f.device;
-  game::World& w = f.world;
+  const game::World& w = f.world;
+  MinimapLists& lists = f.minimap;
   const int a = w.minimap_alpha;
   for (int p = 0; p < f.values.view_count; ++p) {
     const View& v = f.values.views[p];
     d.FrameRect(v.left + 4, 374, 102, 102, ColorARGB(a, 255, 255, 255), ColorARGB(a, 0, 0, 0),
                 kTranslucent);
-    FillScratchLists(w, v);
-    PlotAll(d, w.minimap_walls, ColorARGB(a, 255, 255, 255));
-    PlotAll(d, w.minimap_cds, ColorARGB(a, 0, 255, 0));
-    PlotAll(d, w.minimap_actors, ColorARGB(a, 255, 0, 0));
+    FillScratchLists(lists, w, v);
+    PlotAll(d, lists.walls, ColorARGB(a, 255, 255, 255));
+    PlotAll(d, lists.cds, ColorARGB(a, 0, 255, 0));
+    PlotAll(d, lists.actors, ColorARGB(a, 255, 0, 0));
     DrawPlayerDot(d, v, v, w.players[p].color);
     if (f.values.two_views()) {
       const int o = 1 - p;

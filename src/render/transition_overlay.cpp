@@ -12,7 +12,7 @@ constexpr int32_t kLogoHeight = 210;  // the logo's pattern height, as start-up 
 
 void DrawTransitionOverlay(FrameContext& f) {
   DrawDevice& d = f.device;
-  const game::Resources& r = f.world.resources;
+  const FrameImages& r = f.images;
   const int32_t t = f.world.transition;
   if (t >= 0 && t <= kPlayStart) {
     // Closing until 448, where they meet over the new level; then opening.

@@ -31,9 +31,8 @@ class SoundBank final : public game::SoundPlayer {
   // data root. A missing or refused file leaves its sample silent. Returns
   // how many loaded.
   int LoadSamples(const game::Places& places);
-  // The samples in load order, null where silent: what the world's resources
-  // hold. They point into the bank and stay valid (silent after Close) while
-  // the bank lives.
+  // The samples in load order, null where silent. They point into the bank
+  // and stay valid (silent after Close) while the bank lives.
   const std::array<Sample*, game::kSampleCount>& samples() const { return handles_; }
   // Why a sample is silent; empty when it loaded.
   const std::string& load_error(int sample_index) const;

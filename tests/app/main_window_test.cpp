@@ -118,22 +118,23 @@ TEST_F(MainWindowTest, CreationLoadsEverythingAndStartsTheIntro) {
   EXPECT_TRUE(w.center_message.empty());
   EXPECT_EQ(w.menu_sound_armed, 1);
   EXPECT_EQ(w.transition, -2070);
-  EXPECT_EQ(w.resources_loaded, 1);
+  EXPECT_TRUE(main_->resources_loaded());
   EXPECT_TRUE(main_->resources().font().loaded());
-  for (const render::PatternImage* image : w.resources.textures) {
+  for (const render::PatternImage* image : main_->resources().images().textures) {
     ASSERT_NE(image, nullptr);
     EXPECT_TRUE(image->loaded());
   }
-  for (const render::PatternImage* image : w.resources.object_images) {
+  for (const render::PatternImage* image : main_->resources().images().object_images) {
     ASSERT_NE(image, nullptr);
     EXPECT_TRUE(image->loaded());
   }
-  ASSERT_NE(w.resources.split_image, nullptr);
-  EXPECT_TRUE(w.resources.split_image->loaded());
-  EXPECT_EQ(w.resources.logo_image->pattern_height(), 210);
+  ASSERT_NE(main_->resources().images().split_image, nullptr);
+  EXPECT_TRUE(main_->resources().images().split_image->loaded());
+  EXPECT_EQ(main_->resources().images().logo_image->pattern_height(), 210);
   // The dummy audio driver opens, so every sample loads.
   for (int i = 0; i < game::kSampleCount; ++i) {
-    EXPECT_NE(w.resources.sounds[static_cast<size_t>(i)], nullptr) << game::SampleFileName(i);
+    EXPECT_NE(main_->sound_bank().samples()[static_cast<size_t>(i)], nullptr)
+        << game::SampleFileName(i);
   }
 }
 
@@ -154,7 +155,8 @@ TEST_F(MainWindowTest, NothingIsDrawnBeforeTheResourcesAreLoaded) {
   main_->RenderRender();
   EXPECT_EQ(main_->frames_drawn(), 1);
   EXPECT_EQ(after, 1);
-  world().resources_loaded = 0;
+  main_->FormDestroy();  // released again: nothing left to draw with
+  EXPECT_FALSE(main_->resources_loaded());
   main_->RenderRender();
   EXPECT_EQ(main_->frames_drawn(), 1);
 }
@@ -171,17 +173,16 @@ TEST_F(MainWindowTest, AMissingObjectImageShowsTheFileErrorAndTheProgramRunsOnWi
   EXPECT_FALSE(main_->fatal_reported());
   EXPECT_TRUE(main_->device().initialized());
   // Textures and objects 0..47 are in; nothing after the failing image.
-  EXPECT_TRUE(w.resources.textures[255]->loaded());
-  EXPECT_TRUE(w.resources.object_images[47]->loaded());
-  ASSERT_NE(w.resources.object_images[48], nullptr);
-  EXPECT_FALSE(w.resources.object_images[48]->loaded());
-  EXPECT_EQ(w.resources.load_images[0], nullptr);
-  EXPECT_EQ(w.resources.split_image, nullptr);
+  EXPECT_TRUE(main_->resources().images().textures[255]->loaded());
+  EXPECT_TRUE(main_->resources().images().object_images[47]->loaded());
+  ASSERT_NE(main_->resources().images().object_images[48], nullptr);
+  EXPECT_FALSE(main_->resources().images().object_images[48]->loaded());
+  EXPECT_EQ(main_->resources().images().load_images[0], nullptr);
+  EXPECT_EQ(main_->resources().images().split_image, nullptr);
   // No sound was loaded, the intro was not set, nothing is drawn.
-  for (const sound::Sample* s : w.resources.sounds) EXPECT_EQ(s, nullptr);
   for (const sound::Sample* s : main_->sound_bank().samples()) EXPECT_EQ(s, nullptr);
   EXPECT_EQ(w.transition, 0);
-  EXPECT_EQ(w.resources_loaded, 0);
+  EXPECT_FALSE(main_->resources_loaded());
   main_->RenderRender();
   EXPECT_EQ(main_->frames_drawn(), 0);
   // The game logic still runs.
@@ -204,8 +205,8 @@ TEST_F(MainWindowTest, ALoaderCodeIsAFatalReportWithTheImagesTag) {
   EXPECT_TRUE(app_.terminated());
   EXPECT_TRUE(main_->fatal_reported());
   EXPECT_FALSE(main_->device().initialized());
-  EXPECT_EQ(world().resources_loaded, 0);
-  EXPECT_EQ(world().resources.textures[1], nullptr);
+  EXPECT_FALSE(main_->resources_loaded());
+  EXPECT_EQ(main_->resources().images().textures[1], nullptr);
   // After a fatal report the close saves nothing.
   main_->Close();
   EXPECT_FALSE(fs::exists(ConfigPath()));
@@ -339,14 +340,14 @@ TEST_F(MainWindowTest, DestructionReleasesEverything) {
   Create();
   CreateOptions();
   main_->FormDestroy();
-  const game::World& w = world();
   EXPECT_TRUE(app_.terminated());
+  EXPECT_FALSE(main_->resources_loaded());
   EXPECT_FALSE(main_->device().initialized());
   EXPECT_FALSE(main_->resources().font().loaded());
   EXPECT_EQ(main_->resources().image_count(), 0u);
-  EXPECT_EQ(w.resources.textures[0], nullptr);
-  EXPECT_EQ(w.resources.split_image, nullptr);
-  for (const sound::Sample* s : w.resources.sounds) EXPECT_EQ(s, nullptr);
+  EXPECT_EQ(main_->resources().images().textures[0], nullptr);
+  EXPECT_EQ(main_->resources().images().split_image, nullptr);
+  for (const sound::Sample* s : main_->sound_bank().samples()) EXPECT_EQ(s, nullptr);
   EXPECT_FALSE(main_->sound_bank().is_open());
   // Destruction does not save: that is the close's work.
   EXPECT_FALSE(fs::exists(ConfigPath()));

@@ -163,7 +163,7 @@ TEST_F(FrameActorsTest, TheOtherPlayerSitsAtTheRoundedDifference) {
 }
 
 TEST_F(FrameActorsTest, TheTargetGaugeIs56PixelsAtFullHealthRoundedHalfToEven) {
-  world().resources.anim_image = nullptr;  // keep the box clear
+  images().anim_image = nullptr;  // keep the box clear
   Place(0, 2525.0f, 2525.0f);
   game::Actor& a = AddActor(2625, 2525);  // box at 390, 210; gauge at 390, 275
   world().players[0].target_actor = 0;
@@ -192,7 +192,7 @@ TEST_F(FrameActorsTest, TheTargetGaugeIs56PixelsAtFullHealthRoundedHalfToEven) {
 }
 
 TEST_F(FrameActorsTest, TwoViewsMarkEachPlayersTargetInTheirOwnView) {
-  world().resources.anim_image = nullptr;
+  images().anim_image = nullptr;
   world().second_player = 1;
   Place(0, 2525.0f, 2525.0f);
   Place(1, 2325.0f, 2525.0f);
@@ -205,7 +205,7 @@ TEST_F(FrameActorsTest, TwoViewsMarkEachPlayersTargetInTheirOwnView) {
 }
 
 TEST_F(FrameActorsTest, DeathmatchMarksTheRivalAndPointsTowardsThem) {
-  world().resources.anim_image = nullptr;
+  images().anim_image = nullptr;
   world().second_player = 1;
   world().game_mode = 1;
   Place(0, 2525.0f, 2525.0f);
@@ -243,7 +243,7 @@ TEST_F(FrameActorsTest, DeathmatchMarksTheRivalAndPointsTowardsThem) {
 TEST_F(FrameActorsTest, PointerLinesStartThreeCellsAwayOnEitherAxis) {
   world().second_player = 1;
   world().game_mode = 1;
-  world().resources.anim_image = nullptr;
+  images().anim_image = nullptr;
   Place(0, 2525.0f, 2525.0f);
   // Straight down: the line runs from y 275 to 295 under the view centre.
   Place(1, 2525.0f, 2675.0f);  // three rows

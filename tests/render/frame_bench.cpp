@@ -52,22 +52,21 @@ class Bench {
     device_.CreateForSurface(surface_);
     world_ = std::make_unique<World>();
     World& w = *world_;
-    w.resources_loaded = 1;
     w.ambient_color = bv::game::kPowerOn;
     // Each texture an image of its own, as the game's are; a few animated.
     for (int i = 1; i < 40; ++i) {
       const int patterns = i % 8 == 0 ? 4 : 1;
       std::vector<uint32_t> colours(static_cast<size_t>(patterns), 0xFF808080u + i);
-      w.resources.textures[i] = Make(50, 50, 64, 64, colours);
+      images_set_.textures[i] = Make(50, 50, 64, 64, colours);
     }
-    for (int i = 2; i < 49; ++i) w.resources.object_images[i] = Make(50, 50, 64, 64, {0xC0FFFFFFu});
-    w.resources.anim_image = Make(60, 60, 64, 64, {0xC0FFFFFFu});
-    w.resources.bar_image = Make(100, 4, 128, 4, {0xFFFF8000u});
-    w.resources.hud_image = Make(310, 85, 512, 128, {0x80FFFFFFu});
-    w.resources.split_image = Make(2, 480, 2, 512, {0xFF404040u});
-    w.resources.load_images[0] = Make(448, 480, 512, 512, {0xFF202040u});
-    w.resources.load_images[1] = Make(448, 480, 512, 512, {0xFF204020u});
-    w.resources.logo_image = Make(320, 210, 512, 256, {0xFFC00000u, 0xFFC0C000u});
+    for (int i = 2; i < 49; ++i) images_set_.object_images[i] = Make(50, 50, 64, 64, {0xC0FFFFFFu});
+    images_set_.anim_image = Make(60, 60, 64, 64, {0xC0FFFFFFu});
+    images_set_.bar_image = Make(100, 4, 128, 4, {0xFFFF8000u});
+    images_set_.hud_image = Make(310, 85, 512, 128, {0x80FFFFFFu});
+    images_set_.split_image = Make(2, 480, 2, 512, {0xFF404040u});
+    images_set_.load_images[0] = Make(448, 480, 512, 512, {0xFF202040u});
+    images_set_.load_images[1] = Make(448, 480, 512, 512, {0xFF204020u});
+    images_set_.logo_image = Make(320, 210, 512, 256, {0xFFC00000u, 0xFFC0C000u});
     bv::test::FontSpec f;
     f.first_char = 32;
     f.widths.assign(224, 6);
@@ -123,8 +122,9 @@ class Bench {
   }
 
   void Frame() {
-    if (!renderer_) renderer_ = std::make_unique<bv::render::FrameRenderer>(device_, &font_);
-    renderer_->Render(world(), options_, 87);
+    if (!renderer_)
+      renderer_ = std::make_unique<bv::render::FrameRenderer>(device_, &font_, images_set_);
+    renderer_->Render(world(), true, options_, 87);
   }
 
   const bv::render::FrameCounters& counters() const { return device_.counters(); }
@@ -142,6 +142,7 @@ class Bench {
   bv::test::TempDir dir_;
   std::vector<std::unique_ptr<PatternImage>> images_;
   std::unique_ptr<World> world_;
+  bv::render::FrameImages images_set_;
   std::unique_ptr<bv::render::FrameRenderer> renderer_;
   bv::settings::LiveOptions options_;
 };

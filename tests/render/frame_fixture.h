@@ -18,10 +18,10 @@
 #include "render/color.h"
 #include "render/draw_device.h"
 #include "render/font_archive.h"
-#include "render/pixel_snapshot.h"
 #include "render/frame_renderer.h"
 #include "render/pattern_image.h"
 #include "render/picture_strip.h"
+#include "render/pixel_snapshot.h"
 #include "settings/live_options.h"
 #include "support/temp_dir.h"
 
@@ -60,7 +60,6 @@ class FrameTest : public ::testing::Test {
     ASSERT_EQ(device_.CreateForSurface(surface_), 0);
     world_ = std::make_unique<game::World>();
     game::World& w = *world_;
-    w.resources_loaded = 1;
     w.ambient_color = game::kPowerOn;
     w.transition = 900;
     w.cycle100 = 50;  // sprite alpha 225
@@ -84,6 +83,9 @@ class FrameTest : public ::testing::Test {
   }
 
   game::World& world() { return *world_; }
+  // The handles the renderer draws with, and its mini map lists after Draw.
+  render::FrameImages& images() { return frame_images_; }
+  const render::MinimapLists& minimap() const { return minimap_; }
 
   // A picture of patterns of one colour each (0xAARRGGBB), side by side.
   render::PatternImage* MakeImage(int pw, int ph, int tw, int th,
@@ -94,13 +96,11 @@ class FrameTest : public ::testing::Test {
   }
 
   // Texture n: an opaque white tile (so the cell colour shows as it is).
-  void WhiteTexture(int n) {
-    world().resources.textures[n] = MakeImage(50, 50, 64, 64, {kWhitePicture});
-  }
-  void Sprite() { world().resources.anim_image = MakeImage(60, 60, 64, 64, {kWhitePicture}); }
+  void WhiteTexture(int n) { images().textures[n] = MakeImage(50, 50, 64, 64, {kWhitePicture}); }
+  void Sprite() { images().anim_image = MakeImage(60, 60, 64, 64, {kWhitePicture}); }
 
   void AllImages() {
-    game::Resources& r = world().resources;
+    render::FrameImages& r = images();
     WhiteTexture(1);
     Sprite();
     r.load_images[0] = MakeImage(448, 480, 512, 512, {kLeftShutter});
@@ -125,7 +125,7 @@ class FrameTest : public ::testing::Test {
   // Level cells get texture 1 and a colour that names them: red 2*x,
   // green 2*y, blue 77.
   void NamedCells() {
-    if (world().resources.textures[1] == nullptr) WhiteTexture(1);
+    if (images().textures[1] == nullptr) WhiteTexture(1);
     for (int x = game::kLevelLeft; x < game::kLevelLeft + game::kLevelSize; ++x) {
       for (int y = game::kLevelTop; y < game::kLevelTop + game::kLevelSize; ++y) {
         game::MapCell& c = world().grid[x][y];
@@ -146,10 +146,11 @@ class FrameTest : public ::testing::Test {
 
   // Draws one frame and takes a copy of the target.
   void Draw(bool show_fps = false, int frame_rate = 0) {
-    render::FrameRenderer renderer(device_, font_.loaded() ? &font_ : nullptr);
+    render::FrameRenderer renderer(device_, font_.loaded() ? &font_ : nullptr, images());
     settings::LiveOptions options;
     options.set_show_fps(show_fps);
-    ASSERT_TRUE(renderer.Render(world(), options, frame_rate));
+    ASSERT_TRUE(renderer.Render(world(), true, options, frame_rate));
+    minimap_ = renderer.minimap();
     Snap();
   }
   void Snap() { snapshot_.Take(device_); }
@@ -167,6 +168,8 @@ class FrameTest : public ::testing::Test {
   TempDir dir_;
   std::vector<std::unique_ptr<render::PatternImage>> images_;
   std::unique_ptr<game::World> world_;
+  render::FrameImages frame_images_;
+  render::MinimapLists minimap_;
   PixelSnapshot snapshot_;
 };
 

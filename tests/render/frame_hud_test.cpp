@@ -16,7 +16,7 @@ class FrameHudTest : public FrameTest {
  protected:
   void SetUp() override {
     FrameTest::SetUp();
-    world().resources.bar_image = MakeImage(100, 4, 128, 4, {kBarPicture});
+    images().bar_image = MakeImage(100, 4, 128, 4, {kBarPicture});
     Place(0, 2525.0f, 2525.0f);
     Place(1, 1025.0f, 1025.0f);
   }
@@ -65,7 +65,7 @@ TEST_F(FrameHudTest, EachViewHasItsGaugeAtItsLeftEdge) {
 }
 
 TEST_F(FrameHudTest, CardsSitSideBySideWithoutGapsForEmptyPlaces) {
-  game::Resources& r = world().resources;
+  render::FrameImages& r = images();
   r.object_images[35] = MakeImage(50, 50, 64, 64, {0xFFFF0000u});
   r.object_images[38] = MakeImage(50, 50, 64, 64, {0xFF0000FFu});
   world().players[0].cards = {35, 0, 0, 38, 0};
@@ -80,7 +80,7 @@ TEST_F(FrameHudTest, CardsSitSideBySideWithoutGapsForEmptyPlaces) {
 }
 
 TEST_F(FrameHudTest, ThePanelTakesThePlayersColourAndHudAlphaButNotTheAmbientColour) {
-  world().resources.hud_image = MakeImage(310, 85, 512, 128, {kWhitePicture});
+  images().hud_image = MakeImage(310, 85, 512, 128, {kWhitePicture});
   world().players[0].color = 0x0000FF;
   world().ambient_color = game::kPowerOff;
   Draw();
@@ -110,16 +110,16 @@ TEST_F(FrameHudTest, TheMiniMapPlotsWallsCdsAndActorsAroundThePlayer) {
   EXPECT_EQ(At(49, 421), ColorRGB(0, 255, 0));
   EXPECT_EQ(At(46, 420), 0u);
   // The scratch lists hold the points scanned column by column.
-  const game::World& w = world();
-  EXPECT_EQ(w.minimap_walls[(2 + 5) * 11 + 5].x, 50);
-  EXPECT_EQ(w.minimap_walls[(2 + 5) * 11 + 5].y, 420);
-  EXPECT_EQ(w.minimap_cds[(-2 + 5) * 11 + 8].x, 46);
-  EXPECT_EQ(w.minimap_actors[(5 + 5) * 11 + 0].y, 415);
+  const render::MinimapLists& m = minimap();
+  EXPECT_EQ(m.walls[(2 + 5) * 11 + 5].x, 50);
+  EXPECT_EQ(m.walls[(2 + 5) * 11 + 5].y, 420);
+  EXPECT_EQ(m.cds[(-2 + 5) * 11 + 8].x, 46);
+  EXPECT_EQ(m.actors[(5 + 5) * 11 + 0].y, 415);
   int marked = 0;
-  for (int k = 0; k < game::kMinimapPoints; ++k) {
-    marked += w.minimap_walls[k].x != -1;
-    marked += w.minimap_cds[k].x != -1;
-    marked += w.minimap_actors[k].x != -1;
+  for (int k = 0; k < render::kMinimapPoints; ++k) {
+    marked += m.walls[k].x != -1;
+    marked += m.cds[k].x != -1;
+    marked += m.actors[k].x != -1;
   }
   EXPECT_EQ(marked, 3);
 }
@@ -127,9 +127,9 @@ TEST_F(FrameHudTest, TheMiniMapPlotsWallsCdsAndActorsAroundThePlayer) {
 TEST_F(FrameHudTest, TheMarginAndLevelsWithoutTexturesNeverShowAsWalls) {
   Place(0, 7 * 50 + 25, 5 * 50 + 25);  // the level's corner: the scan reaches the margin
   Draw();
-  for (int k = 0; k < game::kMinimapPoints; ++k) {
-    EXPECT_EQ(world().minimap_walls[k].x, -1) << k;
-    EXPECT_EQ(world().minimap_walls[k].y, -1) << k;
+  for (int k = 0; k < render::kMinimapPoints; ++k) {
+    EXPECT_EQ(minimap().walls[k].x, -1) << k;
+    EXPECT_EQ(minimap().walls[k].y, -1) << k;
   }
 }
 
@@ -166,7 +166,7 @@ class FrameTextTest : public FrameHudTest {
 // Each glyph of the crafted font is one white column: a line's first glyph
 // marks where it starts, its shadow one pixel right and down in black.
 TEST_F(FrameTextTest, LabelsAndValuesSitAtTheirColumnsWithShadows) {
-  world().resources.hud_image = MakeImage(310, 85, 512, 128, {kWhitePicture});
+  images().hud_image = MakeImage(310, 85, 512, 128, {kWhitePicture});
   world().players[0].color = 0xFFFFFF;
   world().players[0].weapon = 1;
   world().players[0].weapons[1].name = "Desert Eagle";

@@ -178,7 +178,7 @@ TEST_F(FrameLayoutTest, TheIntroLogoRisesFromTheBottomEdge) {
 TEST_F(FrameLayoutTest, PowerOffKeepsOnlyBitSixOfEachChannel) {
   WhiteTexture(1);
   Sprite();
-  world().resources.object_images[5] = MakeImage(50, 50, 64, 64, {kWhitePicture});
+  images().object_images[5] = MakeImage(50, 50, 64, 64, {kWhitePicture});
   world().ambient_color = game::kPowerOff;
   Place(0, 2525.0f, 2525.0f);
   world().players[0].color = 0x0000FF;
@@ -234,7 +234,7 @@ TEST_F(FrameLayoutTest, APulsingChannelReplacesOneComponentOfTheCellColour) {
 }
 
 TEST_F(FrameLayoutTest, AnimatedTexturesShowFrameAnimPhaseOver8) {
-  game::Resources& r = world().resources;
+  render::FrameImages& r = images();
   r.textures[2] =
       MakeImage(50, 50, 64, 64, {0xFF100000u, 0xFF200000u, 0xFF300000u, 0xFF400000u, 0xFF500000u});
   r.textures[3] = MakeImage(50, 50, 64, 64, {0xFF000010u, 0xFF000020u, 0xFF000030u});
@@ -268,7 +268,7 @@ TEST_F(FrameLayoutTest, AnimatedTexturesShowFrameAnimPhaseOver8) {
 
 TEST_F(FrameLayoutTest, ObjectsAndOverlaysDrawOverTheTextureButSolidCodeOneDoesNot) {
   WhiteTexture(1);
-  game::Resources& r = world().resources;
+  render::FrameImages& r = images();
   r.object_images[1] = MakeImage(50, 50, 64, 64, {0xFFFF0000u});
   r.object_images[7] = MakeImage(50, 50, 64, 64, {0x80000000u});  // half-transparent black
   r.object_images[40] = MakeImage(50, 50, 64, 64, {0xFF0000FFu});
@@ -296,10 +296,9 @@ TEST_F(FrameLayoutTest, ObjectsAndOverlaysDrawOverTheTextureButSolidCodeOneDoesN
 TEST_F(FrameLayoutTest, NothingIsDrawnBeforeTheResourcesAreLoaded) {
   AllImages();
   ASSERT_EQ(device_.Clear(0xFF302010u), 0);
-  world().resources_loaded = 0;
-  render::FrameRenderer renderer(device_, nullptr);
+  render::FrameRenderer renderer(device_, nullptr, images());
   settings::LiveOptions options;
-  EXPECT_FALSE(renderer.Render(world(), options, 0));
+  EXPECT_FALSE(renderer.Render(world(), /*resources_loaded=*/false, options, 0));
   Snap();
   EXPECT_EQ(At(0, 0), 0x302010u);
   EXPECT_EQ(At(320, 240), 0x302010u);
@@ -311,7 +310,6 @@ TEST_F(FrameLayoutTest, NothingIsDrawnBeforeTheResourcesAreLoaded) {
 TEST_F(FrameLayoutTest, PlayersAtTheOriginBeforeTheFirstLevelDrawSafely) {
   world_ = std::make_unique<game::World>();
   game::SetStartValues(world());
-  world().resources_loaded = 1;
   AllImages();
   world().second_player = 1;
   for (int32_t t : {-2070, 0, 200, 900}) {
@@ -321,10 +319,10 @@ TEST_F(FrameLayoutTest, PlayersAtTheOriginBeforeTheFirstLevelDrawSafely) {
       EXPECT_EQ(At(320, 240), 0u);  // between the shutters: black
     }
   }
-  for (int k = 0; k < game::kMinimapPoints; ++k) {
-    EXPECT_EQ(world().minimap_walls[k].x, -1) << k;
-    EXPECT_EQ(world().minimap_cds[k].x, -1) << k;
-    EXPECT_EQ(world().minimap_actors[k].x, -1) << k;
+  for (int k = 0; k < render::kMinimapPoints; ++k) {
+    EXPECT_EQ(minimap().walls[k].x, -1) << k;
+    EXPECT_EQ(minimap().cds[k].x, -1) << k;
+    EXPECT_EQ(minimap().actors[k].x, -1) << k;
   }
   // Positions left of and above the grid, and absurd ones, draw nothing of the map.
   NamedCells();
@@ -345,15 +343,15 @@ TEST_F(FrameLayoutTest, MissingImagesLeaveTheirPartsOutAndTheRestIsDrawn) {
   world().grid[50][50].object = 9;
   world().grid[50][50].overlay = 41;
   world().second_player = 1;
-  world().resources.textures[1] = nullptr;  // not even the map's texture
+  images().textures[1] = nullptr;  // not even the map's texture
   Draw();
   EXPECT_EQ(At(400, 100), 0u);
   EXPECT_EQ(At(4, 374), 0xFFFFFFu);  // the mini map still is
   EXPECT_TRUE(Near(580, 240, 51, 0, 0)) << "and the target marker";
   // An image that failed to load is there but draws nothing.
   render::PatternImage failed(device_);
-  world().resources.textures[1] = &failed;
-  world().resources.anim_image = &failed;
+  images().textures[1] = &failed;
+  images().anim_image = &failed;
   Draw();
   EXPECT_EQ(At(400, 100), 0u);
   EXPECT_EQ(At(480, 240), 0u);

@@ -24,7 +24,6 @@ class GameResourcesTest : public ::testing::Test {
     ASSERT_EQ(device_.CreateForSurface(surface_), 0);
     WriteProgramImages(dir_);
     resources_ = std::make_unique<render::GameResources>(device_);
-    world_ = std::make_unique<game::World>();
   }
   void TearDown() override {
     resources_.reset();
@@ -32,23 +31,20 @@ class GameResourcesTest : public ::testing::Test {
     SDL_FreeSurface(surface_);
   }
 
-  game::Resources& handles() { return world_->resources; }
-  ImageLoadResult Load() {
-    return resources_->LoadImages(game::PlacesOfProgram(dir_.path()), handles());
-  }
+  const render::FrameImages& handles() { return resources_->images(); }
+  ImageLoadResult Load() { return resources_->LoadImages(game::PlacesOfProgram(dir_.path())); }
 
   SDL_Surface* surface_ = nullptr;
   render::DrawDevice device_;
   TempDir dir_;
   std::unique_ptr<render::GameResources> resources_;
-  std::unique_ptr<game::World> world_;
 };
 
 TEST_F(GameResourcesTest, LoadsEveryImageWithItsPatternAndTextureSizes) {
   const ImageLoadResult r = Load();
   ASSERT_TRUE(r.ok()) << r.tag << " " << r.code << " " << r.file_error;
   EXPECT_EQ(resources_->image_count(), 256u + 49u + 2u + 5u);
-  const game::Resources& h = handles();
+  const render::FrameImages& h = handles();
   for (const render::PatternImage* image : h.textures) {
     ASSERT_NE(image, nullptr);
     EXPECT_TRUE(image->loaded());
@@ -89,7 +85,7 @@ TEST_F(GameResourcesTest, AMissingObjectImageStopsLoadingWithTheFileError) {
   EXPECT_EQ(r.code, 0);
   EXPECT_FALSE(r.file_error.empty());
   EXPECT_NE(r.path.find("objects/48.tga"), std::string::npos) << r.path;
-  const game::Resources& h = handles();
+  const render::FrameImages& h = handles();
   EXPECT_TRUE(h.textures[255]->loaded());
   EXPECT_TRUE(h.object_images[47]->loaded());
   ASSERT_NE(h.object_images[48], nullptr);
@@ -142,7 +138,7 @@ TEST_F(GameResourcesTest, TheFontLoadsFromTheDataFolderAndReleaseClearsEverythin
   EXPECT_EQ(resources_->LoadFont(game::PlacesOfProgram(dir_.path())), 0);
   EXPECT_TRUE(resources_->font().loaded());
   ASSERT_TRUE(Load().ok());
-  resources_->Release(handles());
+  resources_->Release();
   EXPECT_FALSE(resources_->font().loaded());
   EXPECT_EQ(resources_->image_count(), 0u);
   EXPECT_EQ(handles().textures[0], nullptr);

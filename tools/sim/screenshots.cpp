@@ -18,8 +18,6 @@ struct ScreenshotTaker::Renderer {
   render::DrawDevice device;
   std::unique_ptr<render::GameResources> resources;
   std::unique_ptr<render::FrameRenderer> frame;
-  // The frame writes its scratch lists, and the run's world is not ours to change.
-  std::unique_ptr<game::World> world = std::make_unique<game::World>();
 
   ~Renderer() {
     frame.reset();
@@ -57,7 +55,7 @@ bool ScreenshotTaker::Prepare() {
   r->resources = std::make_unique<render::GameResources>(r->device);
   // As at start-up, a font that does not load leaves the texts out.
   r->resources->LoadFont(places_);
-  const render::ImageLoadResult loaded = r->resources->LoadImages(places_, r->world->resources);
+  const render::ImageLoadResult loaded = r->resources->LoadImages(places_);
   if (!loaded.ok()) {
     std::string why = loaded.status == render::ImageLoadResult::Status::kCode
                           ? media::ErrorText(loaded.code)
@@ -66,7 +64,8 @@ bool ScreenshotTaker::Prepare() {
                         loaded.path + ": " + why);
     return false;
   }
-  r->frame = std::make_unique<render::FrameRenderer>(r->device, &r->resources->font());
+  r->frame = std::make_unique<render::FrameRenderer>(r->device, &r->resources->font(),
+                                                     r->resources->images());
   renderer_ = std::move(r);
   return true;
 }
@@ -83,12 +82,7 @@ void ScreenshotTaker::Take(size_t index, const game::World& world) {
   const ScreenshotRequest& shot = requests_[index];
   if (!prepared_) Prepare();
   if (renderer_ == nullptr) return;  // the reason is already among the failures
-  game::World& copy = *renderer_->world;
-  const game::Resources images = copy.resources;
-  copy = world;
-  copy.resources = images;
-  copy.resources_loaded = 1;
-  renderer_->frame->DrawFrame(copy, show_fps_, 0);
+  renderer_->frame->DrawFrame(world, show_fps_, 0);
   const int32_t code = render::SavePng(renderer_->device, shot.path);
   if (code != 0) {
     failures_.push_back("screenshot at tick " + std::to_string(shot.tick) + ": cannot write " +
