@@ -2,11 +2,11 @@
 
 #include <chrono>
 
-#include "app/real_time.h"
 #include "app/startup_texts.h"
 #include "media/sdl_error.h"
 #include "media/sdl_keyboard.h"
 #include "settings/options_form.h"
+#include "sim/play_clock.h"
 #include "sim/tick.h"
 
 namespace bv::app {
@@ -165,7 +165,7 @@ void MainWindow::RenderRender() {
 }
 
 void MainWindow::RenderRealTime(double delta) {
-  app::RenderRealTime(*world_, delta);
+  sim::AdvancePlayClock(*world_, delta);
 }
 
 void MainWindow::RenderProcess() {

@@ -139,6 +139,24 @@ TEST_F(RunnerTest, ActorsAreListedUpToTheCount) {
   EXPECT_EQ(actors[1]["kind"], 25);
 }
 
+// One pass per tick, as the game at 90 passes a second: one step of the play
+// clock before each tick; a level setup starts it again, a minute drops the rest.
+TEST_F(RunnerTest, ThePlayClockAdvancesAStepATickAsTheGamesDoes) {
+  const json out = RunOk(json::parse(R"({
+    "world": {"transition": 0},
+    "report": {"every": 100},
+    "ticks": 6200
+  })"));
+  const json& states = out["states"];
+  ASSERT_EQ(states.size(), 62u);
+  EXPECT_EQ(states[0]["clock_steps"], 100.0);  // before the setup at tick 112
+  EXPECT_EQ(states[1]["clock_steps"], 199.0 - 112);
+  EXPECT_EQ(states[59]["clock_minutes"], 0);
+  EXPECT_EQ(states[59]["clock_steps"], 5999.0 - 112);
+  EXPECT_EQ(states[61]["clock_minutes"], 1);  // 6000 steps after the setup, at tick 6112
+  EXPECT_EQ(states[61]["clock_steps"], 6199.0 - 6112);
+}
+
 TEST_F(RunnerTest, OptionsCellOpensTheOptionsForTheGivenTicks) {
   const json out = RunOk(json::parse(R"({
     "world": {"transition": 448},

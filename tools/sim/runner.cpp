@@ -8,6 +8,7 @@
 #include "game/settings_mirror.h"
 #include "game/sound_slots.h"
 #include "settings/live_options.h"
+#include "sim/play_clock.h"
 #include "sim/tick.h"
 #include "tools/sim/state_json.h"
 
@@ -16,6 +17,9 @@ namespace bv::sim {
 namespace {
 
 using nlohmann::json;
+
+// A pass that runs one tick lasts one logic step.
+constexpr double kStepsPerTick = 1.0;
 
 // The scenario's input script: each Update holds the keys of the current
 // tick. Ticks only move forward, so the windows are swept in order of start.
@@ -120,6 +124,9 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
     keys.set_tick(tick);
     recorder.set_tick(tick);
     recorder.CloseOptionsWhenDue();
+    // One pass of the frame timer per tick, as at 90 passes a second: the
+    // real-time event, then the tick.
+    AdvancePlayClock(*world, kStepsPerTick);
     RenderProcess(*world, services);
     run = tick + 1;
     if (sc.report_every > 0 && run % sc.report_every == 0) {

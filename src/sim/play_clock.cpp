@@ -1,10 +1,10 @@
-#include "app/real_time.h"
+#include "sim/play_clock.h"
 
 #include "game/world.h"
 
-namespace bv::app {
+namespace bv::sim {
 
-void RenderRealTime(game::World& world, double delta) {
+void AdvancePlayClock(game::World& world, double delta) {
   world.clock_steps += delta;
   // Whatever runs past the minute is dropped, not carried.
   if (world.clock_steps >= kStepsPerMinute) {
@@ -13,4 +13,4 @@ void RenderRealTime(game::World& world, double delta) {
   }
 }
 
-}  // namespace bv::app
+}  // namespace bv::sim

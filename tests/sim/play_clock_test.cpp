@@ -1,4 +1,4 @@
-#include "app/real_time.h"
+#include "sim/play_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 
 #include "game/world.h"
 
-namespace bv::app {
+namespace bv::sim {
 namespace {
 
-TEST(RealTime, StepsAddUpAndAFullMinuteStartsAgainFromZero) {
+TEST(PlayClock, StepsAddUpAndAFullMinuteStartsAgainFromZero) {
   struct Case {
     double steps;
     double delta;
@@ -23,11 +23,11 @@ TEST(RealTime, StepsAddUpAndAFullMinuteStartsAgainFromZero) {
     auto w = std::make_unique<game::World>();
     w->clock_steps = c.steps;
     w->clock_minutes = 3;
-    RenderRealTime(*w, c.delta);
+    AdvancePlayClock(*w, c.delta);
     EXPECT_DOUBLE_EQ(w->clock_steps, c.want_steps) << c.steps << " + " << c.delta;
     EXPECT_EQ(w->clock_minutes, 3 + c.want_minutes) << c.steps << " + " << c.delta;
   }
 }
 
 }  // namespace
-}  // namespace bv::app
+}  // namespace bv::sim
