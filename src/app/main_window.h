@@ -76,7 +76,8 @@ class MainWindow final : public sim::Host {
   // from outside) and the application's quit close the window.
   void HandleEvent(const SDL_Event& event);
 
-  // The frame timer's three events.
+  // The window's handlers of the frame timer's three events: a frame, the
+  // play clock, one tick.
   void RenderRender();
   void RenderRealTime(double delta);
   void RenderProcess();

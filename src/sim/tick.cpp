@@ -23,7 +23,7 @@ void ComputeCells(Tick& t, int player) {
   c.down = CellByte(y + 15);
 }
 
-void RenderProcess(game::World& world, const TickServices& services) {
+void RunTick(game::World& world, const TickServices& services) {
   Tick t{world, services, {}};
   game::World& w = world;
 

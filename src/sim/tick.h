@@ -10,7 +10,7 @@
 namespace bv::sim {
 
 // Everything the tick talks to besides the world. The references must outlive
-// every call of RenderProcess.
+// every call of RunTick.
 struct TickServices {
   game::KeySource& keys;
   game::SoundPlayer& sounds;
@@ -21,6 +21,6 @@ struct TickServices {
 
 // One 90 Hz game tick: keyboard, players, cell effects, actors, counters,
 // level changes and item respawn, in that order. All state lives in the world.
-void RenderProcess(game::World& world, const TickServices& services);
+void RunTick(game::World& world, const TickServices& services);
 
 }  // namespace bv::sim

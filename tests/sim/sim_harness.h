@@ -139,7 +139,7 @@ class SimTest : public ::testing::Test {
   void Tick(int n = 1) {
     for (int i = 0; i < n; ++i) {
       ++tick;
-      RenderProcess(*world, services);
+      RunTick(*world, services);
     }
   }
 

@@ -103,7 +103,7 @@ void BM_CrowdedPlayTick(benchmark::State& state) {
   const TickServices services{keys, sounds, options, host, places};
   int ticks = 0;
   for (auto _ : state) {
-    RenderProcess(*world, services);
+    RunTick(*world, services);
     // Every few seconds of play the crowd comes back as it started, so the
     // measurement stays on a crowded level rather than a cleared one.
     if (++ticks % 256 == 0) {

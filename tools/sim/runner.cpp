@@ -127,7 +127,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
     // One pass of the frame timer per tick, as at 90 passes a second: the
     // real-time event, then the tick.
     AdvancePlayClock(*world, kStepsPerTick);
-    RenderProcess(*world, services);
+    RunTick(*world, services);
     run = tick + 1;
     if (sc.report_every > 0 && run % sc.report_every == 0) {
       states.push_back(StateJson(*world, tick, sc.report_cells, sc.program_dir));
