@@ -223,6 +223,9 @@ struct OptionsDialog::Impl {
   std::unordered_map<const char*, std::string> utf8_cache;
   std::vector<std::string> level_names;  // the list's entries as UTF-8
 
+  std::vector<OptionsPage> pages;
+  std::vector<std::string> page_titles;  // as UTF-8
+
   explicit Impl(OptionsForm& f) : form(f) {}
 
   const char* U(const char* cp1250) {
@@ -243,7 +246,9 @@ struct OptionsDialog::Impl {
   void DrawMultiplayer();
   void DrawControls();
   void DrawStatusBar();
+  void DrawExtraPages();
   void DrawColorDialog();
+  int Width() const { return pages.empty() ? L::kWidth : L::kWidthWithPages; }
   void TakeScreenshot();
 
   // Widgets placed at fixed pixels.
@@ -262,7 +267,46 @@ struct OptionsDialog::Impl {
   bool Radio(const L::Box& b, const char* label, bool active);
   bool DropDown(const char* id, const L::Box& b, const char* const* items, int count, int* index);
   void Swatch(int which, const L::Box& b);
+  // A tabbed page control: its frame, then a child window the tab bar goes in.
+  void BeginPageControl(const L::Box& b, const char* id);
+  void EndPageControl();
   bool key_edit_clicked = false;
+  class Canvas;
+};
+
+// An extra page's widgets, placed relative to the page's area.
+class OptionsDialog::Impl::Canvas final : public PageCanvas {
+ public:
+  Canvas(Impl& d, const L::Box& area) : d_(d), area_(area) {}
+
+  void Text(const L::Box& b, const char* text, float align) override {
+    d_.Text(At(b), text, align);
+  }
+  void Text(const L::Box& b, const std::string& changing, float align) override {
+    d_.Text(At(b), changing, align);
+  }
+  void Bevel(const L::Box& b) override { d_.Bevel(At(b)); }
+  bool Bar(const char* id, const L::Box& b, int* value, int min, int max, int small_step) override {
+    return d_.Bar(id, At(b), value, min, max, small_step);
+  }
+  bool Check(const L::Box& b, const char* label, bool* value) override {
+    return d_.Check(At(b), label, value);
+  }
+  bool Radio(const L::Box& b, const char* label, bool active) override {
+    return d_.Radio(At(b), label, active);
+  }
+  bool DropDown(const char* id, const L::Box& b, const char* const* items, int count,
+                int* index) override {
+    return d_.DropDown(id, At(b), items, count, index);
+  }
+  void BeginDisabled(bool disabled) override { ImGui::BeginDisabled(disabled); }
+  void EndDisabled() override { ImGui::EndDisabled(); }
+
+ private:
+  L::Box At(const L::Box& b) const { return area_.At(b.x, b.y, b.w, b.h); }
+
+  Impl& d_;
+  L::Box area_;
 };
 
 OptionsDialog::OptionsDialog(OptionsForm& form) : form_(form), impl_(new Impl(form)) {}
@@ -290,7 +334,7 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
   Impl& d = *impl_;
   d.main = main_window;
   window_ = SDL_CreateWindow(text::kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             L::kWidth, L::kHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
+                             d.Width(), L::kHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
   if (window_ == nullptr) return fail("cannot create the options window");
   d.window = window_;
   // A dialog of the main window: the window manager keeps it above and
@@ -373,6 +417,17 @@ void OptionsDialog::Pump() {
   d.Frame();
 }
 
+void OptionsDialog::AddPage(OptionsPage page) {
+  Impl& d = *impl_;
+  d.page_titles.push_back(media::Cp1250ToUtf8(page.title));
+  d.pages.push_back(std::move(page));
+  if (window_ != nullptr) SDL_SetWindowSize(window_, d.Width(), L::kHeight);
+}
+
+int OptionsDialog::width() const {
+  return impl_->Width();
+}
+
 void OptionsDialog::RequestScreenshot(std::string path, ScreenshotDone done) {
   impl_->shot_path = std::move(path);
   impl_->shot_done = std::move(done);
@@ -386,7 +441,7 @@ void OptionsDialog::Impl::SyncVisibility() {
       int mx = 0, my = 0, mw = 0, mh = 0;
       SDL_GetWindowPosition(main, &mx, &my);
       SDL_GetWindowSize(main, &mw, &mh);
-      SDL_SetWindowPosition(window, mx + (mw - L::kWidth) / 2, my + (mh - L::kHeight) / 2);
+      SDL_SetWindowPosition(window, mx + (mw - Width()) / 2, my + (mh - L::kHeight) / 2);
     } else {
       SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
@@ -459,7 +514,7 @@ void OptionsDialog::Impl::TakeScreenshot() {
 
 void OptionsDialog::Impl::Draw() {
   ImGui::SetNextWindowPos(ImVec2(0, 0));
-  ImGui::SetNextWindowSize(P(L::kWidth, L::kHeight));
+  ImGui::SetNextWindowSize(P(Width(), L::kHeight));
   ImGui::Begin("##options", nullptr,
                ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoBringToFrontOnFocus |
@@ -471,6 +526,7 @@ void OptionsDialog::Impl::Draw() {
   DrawMultiplayer();
   DrawControls();
   DrawStatusBar();
+  DrawExtraPages();
   // A click anywhere but a key edit takes the focus from the key edits.
   if (ImGui::IsMouseClicked(ImGuiMouseButton_Left) && !key_edit_clicked &&
       ImGui::IsWindowHovered(ImGuiHoveredFlags_AllowWhenBlockedByPopup |
@@ -708,10 +764,8 @@ void OptionsDialog::Impl::DrawMultiplayer() {
   Text(L::kReitemBar.At(0, 16, L::kReitemBar.w, 13), text::kReitemScaleLow, 1.0f);
 }
 
-void OptionsDialog::Impl::DrawControls() {
-  GroupBox(L::kControls, text::kGroupControls);
+void OptionsDialog::Impl::BeginPageControl(const L::Box& pages, const char* id) {
   ImDrawList* dl = ImGui::GetWindowDrawList();
-  const L::Box& pages = L::kKeyPages;
   // The page's frame below the tabs.
   dl->AddRect(P(pages.x, pages.y + L::kTabHeight), P(pages.right(), pages.bottom()),
               ImGui::GetColorU32(ImGuiCol_Border));
@@ -722,8 +776,18 @@ void OptionsDialog::Impl::DrawControls() {
   ImGui::PushStyleVar(ImGuiStyleVar_FramePadding,
                       ImVec2(8, (L::kTabHeight - ImGui::GetFontSize()) / 2));
   ImGui::PushStyleVar(ImGuiStyleVar_ItemInnerSpacing, ImVec2(2, 0));
-  ImGui::BeginChild("##pages", Size(pages), false,
+  ImGui::BeginChild(id, Size(pages), false,
                     ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse);
+}
+
+void OptionsDialog::Impl::EndPageControl() {
+  ImGui::EndChild();
+  ImGui::PopStyleVar(2);
+}
+
+void OptionsDialog::Impl::DrawControls() {
+  GroupBox(L::kControls, text::kGroupControls);
+  BeginPageControl(L::kKeyPages, "##pages");
   if (ImGui::BeginTabBar("##players", ImGuiTabBarFlags_NoTooltip)) {
     for (int player = 0; player < 2; ++player) {
       if (!ImGui::BeginTabItem(U(text::kPlayerTabs[player]))) continue;
@@ -751,14 +815,37 @@ void OptionsDialog::Impl::DrawControls() {
     }
     ImGui::EndTabBar();
   }
-  ImGui::EndChild();
-  ImGui::PopStyleVar(2);
+  EndPageControl();
+}
+
+void OptionsDialog::Impl::DrawExtraPages() {
+  if (pages.empty()) return;
+  GroupBox(L::kExtraPages, text::kGroupMore);
+  BeginPageControl(L::kExtraPageTabs, "##extra_pages");
+  if (ImGui::BeginTabBar("##extra", ImGuiTabBarFlags_NoTooltip)) {
+    for (size_t i = 0; i < pages.size(); ++i) {
+      ImGui::PushID(static_cast<int>(i));
+      if (ImGui::BeginTabItem(page_titles[i].c_str())) {
+        if (pages[i].draw) {
+          Canvas canvas(*this, L::kExtraPageClient);
+          pages[i].draw(canvas);
+        }
+        ImGui::EndTabItem();
+      }
+      ImGui::PopID();
+    }
+    ImGui::EndTabBar();
+  }
+  EndPageControl();
 }
 
 void OptionsDialog::Impl::DrawStatusBar() {
   ImDrawList* dl = ImGui::GetWindowDrawList();
   const L::Box& bar = L::kStatusBar;
   dl->AddLine(P(bar.x, bar.y), P(bar.right(), bar.y), kGroupLine);
+  // Across the pages' column too, as a line of its own so that the classic
+  // part stays as it was.
+  if (Width() > bar.right()) dl->AddLine(P(bar.right() + 1, bar.y), P(Width(), bar.y), kGroupLine);
   const char* texts[3] = {text::kStatusCredit, text::kStatusWeb, text::kStatusVersion};
   const float align[3] = {0.0f, 0.5f, 0.5f};
   int x = bar.x;

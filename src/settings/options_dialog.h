@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "settings/options_page.h"
+
 union SDL_Event;
 struct SDL_Window;
 
@@ -27,7 +29,7 @@ class OptionsDialog {
   OptionsDialog& operator=(const OptionsDialog&) = delete;
 
   // Creates the window hidden: caption "Brimvale - opcje gry", a fixed
-  // 585 by 412 client area, always on top, a dialog of `main_window` when
+  // 585 by 412 client area (wider with extra pages), always on top, a dialog of `main_window` when
   // one is given (centred over it when shown; otherwise on the screen).
   // SDL's video must be running. False, with the reason, when the window,
   // its renderer or the toolkit cannot be set up.
@@ -43,6 +45,12 @@ class OptionsDialog {
   // Once per pass of the app's loop: shows or hides the window to match the
   // form, and draws a frame when one is due (at most about 60 a second).
   void Pump();
+
+  // Adds an extra page as the last tab of the pages' column (see
+  // options_page.h); the window grows the column with the first page.
+  void AddPage(OptionsPage page);
+  // The client area's width: 585, or wider with extra pages.
+  int width() const;
 
   // Writes the next frame drawn as a PNG file, then calls `done`.
   using ScreenshotDone = std::function<void(bool ok, const std::string& error)>;

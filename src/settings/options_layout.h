@@ -1,7 +1,8 @@
 #pragma once
 
 // Where the options window's controls sit, in pixels of its 585 by 412
-// client area. Each group box's controls are placed relative to the box.
+// client area (wider when extra pages exist, see options_page.h). Each group
+// box's controls are placed relative to the box.
 
 namespace bv::settings::layout {
 
@@ -78,5 +79,14 @@ constexpr Box KeyRowLabel(int row) {
 constexpr Box KeyEdit(int row) {
   return kPageClient.At(112, 16 * row, 49, 14);
 }
+
+// Extra pages: a column right of the classic window, as tall as "Level",
+// with a page control like the key pages'. It starts at the classic window's
+// edge, so that none of the classic pixels changes.
+inline constexpr Box kExtraPages{kWidth, 8, 185, 377};
+inline constexpr int kWidthWithPages = kExtraPages.right() + 8;
+inline constexpr Box kExtraPageTabs = kExtraPages.At(8, 16, 169, 353);
+inline constexpr Box kExtraPageClient =
+    kExtraPageTabs.At(4, kTabHeight + 4, 161, kExtraPageTabs.h - kTabHeight - 6);
 
 }  // namespace bv::settings::layout

@@ -15,6 +15,7 @@ inline constexpr const char* kGroupLevel = "Level";
 inline constexpr const char* kGroupGame = "Gra";
 inline constexpr const char* kGroupMultiplayer = "Multiplayer";
 inline constexpr const char* kGroupControls = "Sterowanie";
+inline constexpr const char* kGroupMore = "Wi\xEA" "cej";  // the extra pages' box
 
 inline constexpr const char* kHudTrans = "Poziom wype\xB3nienia panelu:";
 inline constexpr const char* kMapTrans = "Poziom wype\xB3nienia mini mapy:";

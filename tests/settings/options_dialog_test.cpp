@@ -1,11 +1,13 @@
 #include "settings/options_dialog.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 #include "game/key_source.h"
 #include "game/world.h"
@@ -53,6 +55,34 @@ class OptionsDialogTest : public ::testing::Test {
     return e;
   }
   bool Shown() const { return (SDL_GetWindowFlags(dialog->window()) & SDL_WINDOW_SHOWN) != 0; }
+
+  // A few frames drawn, then the next one read back as 0xRRGGBB pixels.
+  std::vector<uint32_t> Frame(int* width) {
+    for (int i = 0; i < 4; ++i) {
+      SDL_Delay(20);
+      dialog->Pump();
+    }
+    const std::string path = dir.File("frame.png");
+    bool called = false;
+    dialog->RequestScreenshot(path, [&](bool, const std::string&) { called = true; });
+    for (int i = 0; i < 100 && !called; ++i) {
+      SDL_Delay(20);
+      dialog->Pump();
+    }
+    std::vector<uint32_t> pixels;
+    SDL_Surface* raw = IMG_Load(path.c_str());
+    if (raw == nullptr) return pixels;
+    SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(raw);
+    *width = s->w;
+    for (int y = 0; y < s->h; ++y) {
+      const auto* row =
+          reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch);
+      for (int x = 0; x < s->w; ++x) pixels.push_back(row[x] & 0xFFFFFFu);
+    }
+    SDL_FreeSurface(s);
+    return pixels;
+  }
 
   test::TempDir dir;
   std::unique_ptr<game::World> world = std::make_unique<game::World>();
@@ -150,6 +180,47 @@ TEST_F(OptionsDialogTest, AScreenshotIsAPngOfTheWindow) {
   };
   EXPECT_EQ(be32(16), 585);
   EXPECT_EQ(be32(20), 412);
+}
+
+// Extra pages grow a column right of the classic controls; the classic area
+// keeps every pixel, and a page draws in its own area's coordinates.
+TEST_F(OptionsDialogTest, ExtraPagesGrowAColumnAndLeaveTheClassicWindowAsItWas) {
+  EXPECT_EQ(dialog->width(), 585);
+  form->Show();
+  int classic_width = 0;
+  const std::vector<uint32_t> classic = Frame(&classic_width);
+  ASSERT_EQ(classic_width, 585);
+
+  int first_drawn = 0, second_drawn = 0;
+  dialog->AddPage({"Pierwsza", [&](PageCanvas& c) {
+                     ++first_drawn;
+                     c.Bevel(layout::Box{0, 0, 50, 2});
+                     c.Text(layout::Box{0, 10, 100, 13}, "Tekst");
+                   }});
+  dialog->AddPage({"Druga", [&](PageCanvas&) { ++second_drawn; }});
+  EXPECT_EQ(dialog->width(), 778);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(dialog->window(), &w, &h);
+  EXPECT_EQ(w, 778);
+  EXPECT_EQ(h, 412);
+
+  int width = 0;
+  const std::vector<uint32_t> grown = Frame(&width);
+  ASSERT_EQ(width, 778);
+  ASSERT_EQ(grown.size(), 778u * 412u);
+  int differ = 0;
+  for (int y = 0; y < 412; ++y) {
+    for (int x = 0; x < 585; ++x) differ += grown[y * 778 + x] != classic[y * 585 + x];
+  }
+  EXPECT_EQ(differ, 0);
+  // Only the shown tab's page draws; its bevel sits at the page area's corner.
+  EXPECT_GT(first_drawn, 0);
+  EXPECT_EQ(second_drawn, 0);
+  const layout::Box& area = layout::kExtraPageClient;
+  auto at = [&](int x, int y) { return grown[static_cast<size_t>(y * 778 + x)]; };
+  EXPECT_LT(at(area.x + 10, area.y) & 0xFF, 0xE0u);  // the bevel, grey on the page's white
+  EXPECT_EQ(at(area.x + 60, area.y), 0xFFFFFFu);     // it is 50 wide
+  EXPECT_EQ(at(area.x + 10, area.y + 3), 0xFFFFFFu);
 }
 
 }  // namespace
