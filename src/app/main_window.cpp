@@ -113,7 +113,7 @@ void MainWindow::FormCreate() {
   sound_.LoadSamples(program_dir_);
   w.resources.sounds = sound_.samples();
 
-  w.transition = -3 * (w.resources.logo_image->pattern_height() + kHeight);
+  w.transition = game::IntroStartFor(w.resources.logo_image->pattern_height());
   w.resources_loaded = 1;
 }
 
@@ -166,7 +166,7 @@ void MainWindow::RenderProcess() {
   // After a close (level -1 in an earlier step of this pass) no tick runs.
   if (closing_ || app_.terminated()) return;
   game::KeySource& keys = kb_ != nullptr ? static_cast<game::KeySource&>(*kb_) : no_keys_;
-  sim::RenderProcess(*world_, sim::TickServices{keys, sounds_, live_, *this});
+  sim::RenderProcess(*world_, sim::TickServices{keys, sounds_, live_, *this, levels_});
   ++ticks_;
   if (close_requested_) Close();
 }

@@ -50,8 +50,6 @@ std::vector<ImageEntry> StartupImages(game::Resources& handles);
 // and fills the world's handles with them. The device must outlive it.
 class GameResources {
  public:
-  static constexpr int32_t kFormat = 21;  // 32-bit with alpha
-
   explicit GameResources(DrawDevice& device) : device_(device), font_(&device) {}
   GameResources(const GameResources&) = delete;
   GameResources& operator=(const GameResources&) = delete;

@@ -1,25 +1,23 @@
 #include "settings/config_record.h"
 
+#include "media/le_bytes.h"
+
 namespace bv::settings {
 
 namespace {
 
+// The record's fields by offset; every offset lies inside the 44 bytes.
 uint32_t Read32(const ConfigBytes& b, std::size_t at) {
-  return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
-         static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+  return media::ReadU32(b.data() + at);
 }
-
 uint16_t Read16(const ConfigBytes& b, std::size_t at) {
-  return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+  return media::ReadU16(b.data() + at);
 }
-
 void Write32(ConfigBytes& b, std::size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  media::WriteU32(b.data() + at, v);
 }
-
 void Write16(ConfigBytes& b, std::size_t at, uint16_t v) {
-  b[at] = static_cast<uint8_t>(v);
-  b[at + 1] = static_cast<uint8_t>(v >> 8);
+  media::WriteU16(b.data() + at, v);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_mode.h"
 #include "settings/config_record.h"
 #include "settings/live_options.h"
 
@@ -32,7 +33,7 @@ constexpr int kNoKeyEdit = -1;
 class OptionsForm {
  public:
   static constexpr int kTransMin = 25, kTransMax = 230;
-  static constexpr int kModeCount = 3;  // Cooperation, Deathmatch, Pointmatch
+  static constexpr int kModeCount = game::kGameModeCount;
 
   // code, text (Windows-1250). The app's fatal report: shows the text and
   // ends the program; true when it did.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/key_source.h"
+#include "game/level_store.h"
 #include "game/sound_slots.h"
 #include "game/world.h"
 #include "settings/live_options.h"
@@ -15,6 +16,7 @@ struct TickServices {
   game::SoundPlayer& sounds;
   settings::LiveOptions& options;
   Host& host;
+  game::LevelStore& levels;  // where the level setup and the next-level test find level files
 };
 
 // One 90 Hz game tick: keyboard, players, cell effects, actors, counters,

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/key_source.h"
+#include "game/level_store.h"
 #include "game/sound_slots.h"
 #include "media/cp1250.h"
 #include "settings/live_options.h"
@@ -129,7 +130,8 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
     close_options_before = tick + 1 + sc.options_open_ticks;
   });
 
-  const TickServices services{keys, recorder, options, recorder};
+  game::FileLevelStore levels(sc.program_dir);
+  const TickServices services{keys, recorder, options, recorder, levels};
   json states = json::array();
   int64_t run = 0;
   for (tick = 0; tick < sc.ticks; ++tick) {

@@ -131,7 +131,7 @@ void ParseOptions(const json& obj, ScenarioOptions& o) {
 void ParseSettings(const json& obj, ScenarioSettings& s) {
   const std::string w = "settings";
   AllowOnly(obj, w, {"game_mode", "key_codes", "colors", "hud_alpha", "minimap_alpha"});
-  IntegerField(obj, "game_mode", w, 0, 2, s.game_mode);
+  IntegerField(obj, "game_mode", w, game::kCooperation, game::kGameModeCount - 1, s.game_mode);
   IntegerField(obj, "hud_alpha", w, 0, 255, s.hud_alpha);
   IntegerField(obj, "minimap_alpha", w, 0, 255, s.minimap_alpha);
   if (obj.contains("key_codes")) {
