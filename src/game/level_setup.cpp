@@ -102,7 +102,7 @@ void CopyFileCell(const LevelCell& from, MapCell& c) {
   c.object = from.object > kLastObjectCode ? obj::kFloor : from.object;
   c.entity = from.entity;
   c.animated = 0;
-  c.overlay = 0;
+  c.overlay = kNoOverlay;
   c.pulse_channel = kNoPulse;
 }
 
@@ -241,7 +241,7 @@ void EquipPlayers(World& world, int level, int d) {
       p.weapons[k].cooldown = 0;
       p.weapons[k].fire_delay = kFireDelays[k];
     }
-    p.cards.fill(0);
+    p.cards.fill(kNoCard);
     p.weapon_change_cooldown = 0;
     p.walk_speed = 3;
     p.target_actor = -1;

@@ -63,6 +63,10 @@ constexpr uint8_t kPushRight = 48;
 constexpr int kLastObjectCode = obj::kPushRight;
 constexpr int kColourCount = 5;  // cards and doors come in five colours
 
+// MapCell::overlay without a door, and an empty place among a player's cards.
+constexpr uint8_t kNoOverlay = 0;
+constexpr uint8_t kNoCard = 0;
+
 // MapCell::pulse_channel: which component of the cell colour pulses.
 constexpr uint8_t kNoPulse = 0;
 constexpr uint8_t kPulseChannelRed = 1;
@@ -79,7 +83,7 @@ constexpr bool IsDoor(int code) {
 constexpr int CardSlot(int card) {
   return card - obj::kCard0;
 }
-// The door (overlay) a card opens; an empty card place (0) opens none.
+// The door (overlay) a card opens; an empty card place opens none.
 constexpr int DoorForCard(int card) {
   return card + (obj::kDoor0 - obj::kCard0);
 }

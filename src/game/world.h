@@ -48,7 +48,7 @@ struct MapCell {
 
 // What every cell holds after a level setup resets it, and what a cell
 // outside the grid reads as: solid, nothing drawn, no overlay.
-constexpr MapCell kResetCell{0, 0, 255, 255, 255, obj::kSolid, 0, 0, -1, kNoPulse};
+constexpr MapCell kResetCell{0, 0, 255, 255, 255, obj::kSolid, kNoOverlay, 0, -1, kNoPulse};
 
 struct Actor {
   int32_t x = 0;

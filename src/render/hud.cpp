@@ -38,7 +38,7 @@ void DrawCards(DrawDevice& d, const game::World& w, const View& v,
                const std::array<uint8_t, game::kCardCount>& cards) {
   int32_t offset = 0;
   for (uint8_t card : cards) {
-    if (card == 0) continue;  // empty places take no room
+    if (card == game::kNoCard) continue;  // empty places take no room
     DrawTintedIf(d, ObjectImage(w, card), v.left + offset, 70, kOpaqueWhite, 0, kTranslucent);
     offset += 40;
   }

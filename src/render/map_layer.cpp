@@ -28,7 +28,8 @@ void DrawCell(FrameContext& f, const game::MapCell& c, int32_t sx, int32_t sy) {
   const Color lit = WithAlpha(255, w.ambient_color);
   if (game::IsDrawnObject(c.object))
     DrawTintedIf(d, ObjectImage(w, c.object), sx, sy, lit, 0, kTranslucent);
-  if (c.overlay != 0) DrawTintedIf(d, ObjectImage(w, c.overlay), sx, sy, lit, 0, kTranslucent);
+  if (c.overlay != game::kNoOverlay)
+    DrawTintedIf(d, ObjectImage(w, c.overlay), sx, sy, lit, 0, kTranslucent);
 }
 
 }  // namespace

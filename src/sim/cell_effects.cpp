@@ -80,7 +80,7 @@ class Effects {
     SoundOnce(obj::kRoar2, SoundSlot::kAtack2);
     for (const Pickup& k : kPickups) RunPickup(k);
     const uint8_t card = Object();
-    if (game::IsCard(card) && p_.cards[game::CardSlot(card)] == 0) {
+    if (game::IsCard(card) && p_.cards[game::CardSlot(card)] == game::kNoCard) {
       Take(350, "Zdobyles karte dostepu...");
       p_.cards[game::CardSlot(card)] = card;
     }
@@ -153,12 +153,12 @@ class Effects {
                               {cells_.right, cells_.cy}};
     for (const auto& probe : probes) {
       game::MapCell* door = w_.cell_ptr(probe[0], probe[1]);
-      if (door == nullptr || door->overlay == 0) continue;
+      if (door == nullptr || door->overlay == game::kNoOverlay) continue;
       for (int k = 0; k < game::kCardCount; ++k) {
         if (game::DoorForCard(p_.cards[k]) == door->overlay) {
           t_.Play(SoundSlot::kOpenDoor);
-          p_.cards[k] = 0;
-          door->overlay = 0;
+          p_.cards[k] = game::kNoCard;
+          door->overlay = game::kNoOverlay;
           door->object = obj::kFloor;
           door->texture = 0;
           return;
