@@ -6,6 +6,7 @@
 #include <string>
 
 #include "font_file.h"
+#include "game/object_codes.h"
 #include "generator.h"
 #include "objects.h"
 #include "sprites.h"
@@ -83,18 +84,18 @@ Image SceneMock(const Fonts& fonts, bool power_on) {
       }
       map[y][x] = c;
     }
-  map[2][2].object = 2;
-  map[2][4].object = 12;
-  map[5][3].object = 35;
-  map[7][4].object = 4;
-  map[7][2].object = 7;
-  map[8][2].object = 10;
-  map[5][10].object = 46;
-  map[6][10].object = 46;
-  map[1][8].object = 25;
-  map[8][7].object = 33;
-  map[1][10].object = 21;
-  map[8][10].object = 29;
+  map[2][2].object = game::obj::kMedkit;
+  map[2][4].object = game::obj::kCd;
+  map[5][3].object = game::obj::kCard0;
+  map[7][4].object = game::obj::kMp5;
+  map[7][2].object = game::obj::kMp5Ammo;
+  map[8][2].object = game::obj::kMp5AmmoBig;
+  map[5][10].object = game::obj::kPushDown;
+  map[6][10].object = game::obj::kPushDown;
+  map[1][8].object = game::obj::kPowerOff;
+  map[8][7].object = game::obj::kTrap;
+  map[1][10].object = game::obj::kUpgrade;
+  map[8][10].object = game::obj::kSteroids;
 
   Image frame(640, 480, {0, 0, 0, 1});
   std::array<Image, 256> tex;
