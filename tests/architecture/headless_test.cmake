@@ -16,6 +16,15 @@ macro(expect condition what)
   endif()
 endmacro()
 
+# Runs the scan again over the tree `name` made by scan(), after a change to it.
+function(rescan name rc_out text_out)
+  execute_process(COMMAND ${CMAKE_COMMAND} -DARGS=${WORK}/${name}/args.cmake
+                          -P ${BV_CMAKE_DIR}/headless_check.cmake
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  set(${rc_out} ${rc} PARENT_SCOPE)
+  set(${text_out} "${out}${err}" PARENT_SCOPE)
+endfunction()
+
 # A tiny tree: src/lib/a.cpp includes "lib/a.h", which includes `line`.
 # Returns the scan's exit code and output.
 function(scan name line rc_out text_out)
@@ -30,11 +39,9 @@ function(scan name line rc_out text_out)
     "set(BV_lib_DIR \"${root}/src/lib\")\n"
     "set(BV_lib_SOURCES \"a.cpp\")\n"
     "set(BV_lib_INCLUDES \"${root}/src;/usr/include\")\n")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DARGS=${root}/args.cmake
-                          -P ${BV_CMAKE_DIR}/headless_check.cmake
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  rescan(${name} rc text)
   set(${rc_out} ${rc} PARENT_SCOPE)
-  set(${text_out} "${out}${err}" PARENT_SCOPE)
+  set(${text_out} "${text}" PARENT_SCOPE)
 endfunction()
 
 # A project with no compiler: `core` is headless and links what `body` says.
@@ -85,24 +92,18 @@ if(CASE STREQUAL "includes")
   # A header reached only through another project header is scanned too.
   scan(deep "#include \"lib/sdl_free.h\"" rc text)
   file(APPEND ${WORK}/deep/src/lib/sdl_free.h "#include <SDL2/SDL_timer.h>\n")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DARGS=${WORK}/deep/args.cmake
-                          -P ${BV_CMAKE_DIR}/headless_check.cmake
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  rescan(deep rc text)
   expect("NOT rc EQUAL 0" "an SDL include two headers deep was not caught")
-  string(FIND "${err}" "src/lib/sdl_free.h:3" at)
-  expect("at GREATER -1" "the deep include is not named: ${err}")
+  string(FIND "${text}" "src/lib/sdl_free.h:3" at)
+  expect("at GREATER -1" "the deep include is not named: ${text}")
 
   # The header beside a source counts even when nothing includes it.
   scan(beside "#include <cstdint>" rc text)
   file(WRITE ${WORK}/beside/src/lib/a.cpp "// nothing included\n")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DARGS=${WORK}/beside/args.cmake
-                          -P ${BV_CMAKE_DIR}/headless_check.cmake
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  expect("rc EQUAL 0" "a clean unincluded header was refused: ${err}")
+  rescan(beside rc text)
+  expect("rc EQUAL 0" "a clean unincluded header was refused: ${text}")
   file(APPEND ${WORK}/beside/src/lib/a.h "#include <SDL.h>\n")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DARGS=${WORK}/beside/args.cmake
-                          -P ${BV_CMAKE_DIR}/headless_check.cmake
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  rescan(beside rc text)
   expect("NOT rc EQUAL 0" "an SDL include in the header beside a source was not caught")
 
 elseif(CASE STREQUAL "links")
