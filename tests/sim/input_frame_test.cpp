@@ -94,7 +94,7 @@ TEST_F(InputFramePlayTest, TheTickPlaysTheSameFromFrames) {
   auto copy = std::make_unique<game::World>();
   *copy = *world;
   FrameKeys frames(copy->key_codes);
-  TickServices frame_services{frames, sounds, options, host};
+  TickServices frame_services{frames, sounds, options, host, levels};
   for (int t = 0; t < 120; ++t) {
     ReleaseAll();
     if (t < 80) Hold(0, Action::kRight);

@@ -71,7 +71,7 @@ TEST_F(WorldHashTest, EqualGamesHashEqualAndACopyHashesTheSame) {
   *copy = *world;
   EXPECT_EQ(WorldHash(*copy), played);
   // And the copy plays on exactly as the original.
-  TickServices copy_services{keys, sounds, options, host};
+  TickServices copy_services{keys, sounds, options, host, levels};
   Tick(200);
   for (int i = 0; i < 200; ++i) RenderProcess(*copy, copy_services);
   EXPECT_EQ(WorldHash(*copy), WorldHash(*world));
@@ -81,7 +81,6 @@ TEST_F(WorldHashTest, TheSameGameFromTheSameSeedHashesTheSame) {
   Play();
   const uint64_t first = WorldHash(*world);
   world = std::make_unique<game::World>();
-  world->program_dir = dir.path();
   game::SetStartValues(*world);
   Play();
   EXPECT_EQ(WorldHash(*world), first);
