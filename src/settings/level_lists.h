@@ -13,8 +13,8 @@ namespace bv::settings {
 std::vector<std::string> ListCampaigns(const std::string& program_dir);
 
 // Every entry under program_dir/data/levels/custom whose name ends in ".dmp",
-// without those four characters. Kept: like the file pattern it stands for,
-// this also lists a folder named so.
+// without those four characters.
+// Kept: like the file pattern it stands for, this also lists a folder named so.
 std::vector<std::string> ListCustomLevels(const std::string& program_dir);
 
 bool LevelNameLess(const std::string& a, const std::string& b);

@@ -144,8 +144,9 @@ class Effects {
     }
   }
 
-  // A matching card opens the door and is used up. Kept: only the first probe
-  // cell with an overlay is tried, so a second door beside the player waits.
+  // A matching card opens the door and is used up.
+  // Kept: only the first probe cell with an overlay is tried, so a second door
+  // beside the player waits.
   void Doors() {
     const int probes[4][2] = {{cells_.cx, cells_.up},
                               {cells_.cx, cells_.down},
