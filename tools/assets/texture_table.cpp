@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "tone.h"
+
 namespace bv::assets {
 
 const std::array<TextureInfo, kTextureCount>& TextureTable() {
@@ -300,6 +302,7 @@ Image MakeTexture(int n) {
         out.at(f * 50 + x, y) = c;
       }
   }
+  FitTone(out, ToneOf(info), BoundsOf(info));
   return out;
 }
 
