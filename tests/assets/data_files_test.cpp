@@ -80,8 +80,11 @@ TEST(Textures, DrawnTexturesCarryVisibleDetailWithDarkFloorsAndLightWalls) {
     const float mean = sum / 2500;
     const ToneBounds bounds = BoundsOf(info);
     const float byte = 1.5f / 255;  // the file's rounding
-    if (ToneOf(info) == Tone::kFloor) EXPECT_LE(mean, bounds.floor_max + byte);
-    if (ToneOf(info) == Tone::kWall) EXPECT_GE(mean, bounds.wall_min - byte);
+    if (ToneOf(info) == Tone::kFloor) {
+      EXPECT_LE(mean, bounds.floor_max + byte);
+    } else if (ToneOf(info) == Tone::kWall) {
+      EXPECT_GE(mean, bounds.wall_min - byte);
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "level_frames.h"
@@ -55,6 +56,8 @@ TEST_P(LevelReadability, FloorsAndWallsDifferEverywhere) {
     const bool dark = ambient == game::kPowerOff;
     if (dark && !HasPowerSwitch(frames_.world())) continue;
     double least = 1e9, at_start = -1;
+    FrameFigures worst;
+    int worst_x = 0, worst_y = 0;
     int judged = 0;
     for (size_t i = 0; i < points_.size(); ++i) {
       const auto [x, y] = points_[i];
@@ -66,15 +69,18 @@ TEST_P(LevelReadability, FloorsAndWallsDifferEverywhere) {
       // In the dark the walls must be the ones still seen.
       const double d = dark ? f.wall_luma - f.floor_luma : f.difference();
       if (i == 0) at_start = d;
-      least = std::min(least, d);
+      if (d < least) least = d, worst = f, worst_x = x, worst_y = y;
       EXPECT_GE(d, kMinDifference)
           << Name(GetParam()) << (dark ? " power off" : " power on") << " at cell "
           << x - game::kLevelLeft << "," << y - game::kLevelTop << ": floor " << f.floor_luma
           << " wall " << f.wall_luma;
     }
     EXPECT_GT(judged, 0);
-    std::printf("%-12s %-9s start %5.1f least %5.1f over %d frames\n", Name(GetParam()).c_str(),
-                dark ? "power off" : "power on", at_start, least, judged);
+    std::printf(
+        "%-12s %-9s start %5.1f least %5.1f (floor %5.1f wall %5.1f at %d,%d) over %d frames\n",
+        Name(GetParam()).c_str(), dark ? "power off" : "power on", at_start, least,
+        worst.floor_luma, worst.wall_luma, worst_x - game::kLevelLeft, worst_y - game::kLevelTop,
+        judged);
   }
 }
 
@@ -113,4 +119,10 @@ INSTANTIATE_TEST_SUITE_P(Shipped, LevelReadability, ::testing::ValuesIn(ShippedL
                          });
 
 }  // namespace
+
+// Test names and failures show the level by its name.
+void PrintTo(const ShippedLevel& s, std::ostream* out) {
+  *out << Name(s);
+}
+
 }  // namespace bv::level

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "image.h"
 #include "texture_table.h"
 
@@ -23,7 +25,10 @@ ToneBounds BoundsOf(const TextureInfo& info);
 float MeanLuma(const Image& img);
 
 // Darkens a floor brighter than its bound (the hue and pattern stay) and lifts
-// a wall darker than its bound (a gamma curve, so dark detail stays visible).
-void FitTone(Image& img, Tone tone, ToneBounds bounds);
+// a wall darker than its bound (a curve on the luma, so dark detail stays
+// visible). Given what of a wall stands up (per pixel 0..1, see RaisedMask),
+// its ground is darkened as a floor and the lift goes to the raised parts,
+// all of the picture only where those alone cannot carry it.
+void FitTone(Image& img, Tone tone, ToneBounds bounds, const std::vector<float>* raised = nullptr);
 
 }  // namespace bv::assets
