@@ -13,6 +13,7 @@
 #include "game/world.h"
 #include "settings/live_options.h"
 #include "sim/tick.h"
+#include "sim/world_hash.h"
 
 namespace bv::sim {
 namespace {
@@ -115,6 +116,14 @@ void BM_CrowdedPlayTick(benchmark::State& state) {
   benchmark::DoNotOptimize(world->players[0].health);
 }
 BENCHMARK(BM_CrowdedPlayTick)->Unit(benchmark::kNanosecond);
+
+// The world hash replays and network play take every so many steps: the
+// whole world, every table entry, on the crowded level.
+void BM_WorldHash(benchmark::State& state) {
+  auto world = CrowdedWorld();
+  for (auto _ : state) benchmark::DoNotOptimize(WorldHash(*world));
+}
+BENCHMARK(BM_WorldHash)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace bv::sim

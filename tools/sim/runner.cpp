@@ -9,6 +9,7 @@
 #include "media/cp1250.h"
 #include "settings/live_options.h"
 #include "sim/tick.h"
+#include "sim/world_hash.h"
 #include "tools/sim/state_json.h"
 
 namespace bv::sim {
@@ -152,6 +153,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
   out["events"] = std::move(recorder.events());
   out["states"] = std::move(states);
   out["final"] = StateJson(*world, run - 1, sc.report_cells);
+  out["final"]["world_hash"] = WorldHashHex(WorldHash(*world));
   return out;
 }
 
