@@ -71,16 +71,18 @@ Image SceneMock(const Fonts& fonts, bool power_on) {
   std::array<std::array<MockCell, 13>, 10> map{};
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 13; ++x) {
-      MockCell c{1, 0xFFFFFF, 0};
+      // The room has a power switch: floor colours keep no bit 6, so the
+      // floors go black without power while the walls stay dimly lit.
+      MockCell c{1, 0xBFBFBF, 0};
       switch (plan[y][x]) {
         case 'W': c = {20, 0xFFFFFF, 0}; break;
         case 'D': c = {20, 0xFFFFFF, 40}; break;
         case '#': c = {242, 0xFFFFFF, 0}; break;
-        case 'c': c = {41, 0xE8F0FF, 0}; break;
-        case 's': c = {8, 0xFFFFFF, 0}; break;
+        case 'c': c = {41, 0xB0B8BF, 0}; break;
+        case 's': c = {8, 0xBFBFBF, 0}; break;
         case '~': c = {230, 0xFFFFFF, 0}; break;
-        case 'h': c = {201, 0xFFFFFF, 0}; break;
-        default: c = {1, 0xFFFFFF, 0}; break;
+        case 'h': c = {201, 0xBFBFBF, 0}; break;
+        default: c = {1, 0xBFBFBF, 0}; break;
       }
       map[y][x] = c;
     }
