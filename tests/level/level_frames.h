@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/level_setup.h"
+#include "game/level_store.h"
 #include "game/world.h"
 #include "render/color.h"
 #include "render/draw_device.h"
@@ -139,9 +140,8 @@ class LevelFrames {
   // Sets the level up as the game would for one player.
   bool Load(const ShippedLevel& s) {
     game::World& w = *world_;
-    w.program_dir = BuildDir();
     w.two_players = 0;
-    w.game_mode = 0;
+    w.game_mode = game::kCooperation;
     settings::LiveOptions options;
     int number = 0;
     if (s.role == Role::kCampaign) {
@@ -153,7 +153,8 @@ class LevelFrames {
       options.set_level_list({s.list_entry});
       number = 1;
     }
-    return game::SetupLevel(w, options, number, 0).status == game::SetupStatus::kLoaded;
+    game::FileLevelStore levels(BuildDir());  // the shipped files themselves
+    return game::SetupLevel(w, options, levels, number, 0).status == game::SetupStatus::kLoaded;
   }
 
   game::World& world() { return *world_; }
