@@ -5,7 +5,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps bench fuzz clean
+.PHONY: all run test build configure deps bench fuzz golden clean
 
 all: build
 
@@ -26,6 +26,11 @@ test: build
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
+
+# After an intended change to the frames or the generated data: rewrites the
+# committed hashes in tests/golden/ and the pictures in docs/screenshots/.
+golden: build
+	@cmake --build $(BUILD) --target golden
 
 # Coverage-guided fuzzing of the file readers (clang, address + undefined sanitizers).
 fuzz: deps

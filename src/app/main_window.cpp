@@ -112,7 +112,7 @@ void MainWindow::FormCreate() {
 
   sound_.LoadSamples(places_);
 
-  w.transition = -3 * (resources_->images().logo_image->pattern_height() + kHeight);
+  w.transition = game::IntroStartFor(resources_->images().logo_image->pattern_height());
   resources_loaded_ = true;
 }
 
@@ -172,7 +172,7 @@ void MainWindow::RenderProcess() {
   // After a close (level -1 in an earlier step of this pass) no tick runs.
   if (closing_ || app_.terminated()) return;
   game::KeySource& keys = kb_ != nullptr ? static_cast<game::KeySource&>(*kb_) : no_keys_;
-  sim::RunTick(*world_, sim::TickServices{keys, sounds_, live_, *this, places_});
+  sim::RunTick(*world_, sim::TickServices{keys, sounds_, live_, *this, levels_});
   ++ticks_;
   if (close_requested_) Close();
 }

@@ -11,6 +11,7 @@
 #include "app/message_boxes.h"
 #include "app/sound_counter.h"
 #include "game/key_source.h"
+#include "game/level_store.h"
 #include "game/places.h"
 #include "game/world.h"
 #include "media/frame_timer.h"
@@ -35,8 +36,8 @@ namespace bv::app {
 // creation handler; the program's loop then feeds it events and passes.
 class MainWindow final : public sim::Host {
  public:
-  static constexpr int kWidth = 640;
-  static constexpr int kHeight = 480;
+  static constexpr int kWidth = game::kScreenWidth;
+  static constexpr int kHeight = game::kScreenHeight;
   static constexpr int kFps = 90;
 
   MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOptions& live,
@@ -116,6 +117,7 @@ class MainWindow final : public sim::Host {
   settings::LiveOptions& live_;
   const std::string program_dir_;
   const game::Places places_;
+  game::FileLevelStore levels_{places_.data_root};  // the level files under the data root
   std::unique_ptr<game::World> world_;
 
   SDL_Window* window_ = nullptr;

@@ -4,6 +4,7 @@ namespace bv::game {
 
 namespace {
 
+// clang-format off
 constexpr EntityStats kStats[kLastActorKind - kFirstActorKind + 1] = {
     // 3..7: moving enemies
     {100, 2, 175.0f, 3}, {100, 4, 175.0f, 3}, {100, 6, 175.0f, 3}, {100, 8, 175.0f, 3},
@@ -23,12 +24,29 @@ constexpr EntityStats kStats[kLastActorKind - kFirstActorKind + 1] = {
     {600, 1, 200.0f, 3}, {600, 2, 200.0f, 3}, {600, 4, 200.0f, 3},
     {800, 1, 200.0f, 3}, {800, 2, 200.0f, 3}, {800, 4, 200.0f, 3},
 };
+// clang-format on
 
 }  // namespace
 
 const EntityStats* StatsForKind(int kind) {
   if (kind < kFirstActorKind || kind > kLastActorKind) return nullptr;
   return &kStats[kind - kFirstActorKind];
+}
+
+Actor NewActor(int kind, int gx, int gy) {
+  const EntityStats* stats = StatsForKind(kind);
+  if (stats == nullptr) return Actor{};
+  Actor a;
+  a.kind = kind;
+  a.max_hp = stats->max_hp;
+  a.hp = stats->max_hp;
+  a.damage = stats->damage;
+  a.reach = stats->reach;
+  a.step = stats->step;
+  a.x = CellCentre(gx);
+  a.y = CellCentre(gy);
+  a.attack_cooldown = 0;
+  return a;
 }
 
 }  // namespace bv::game

@@ -4,8 +4,8 @@
 
 namespace bv::game {
 
-std::string DataPath(const Places& places, const std::string& relative) {
-  std::string out = places.data_root;
+std::string DataPath(const std::string& data_root, const std::string& relative) {
+  std::string out = data_root;
   out.reserve(out.size() + relative.size());
   for (char c : relative) out.push_back(c == '\\' ? '/' : c);
   return out;

@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "game/places.h"
-
 namespace bv::game {
 
 // Data paths are written with backslashes, "\data\font.fnt", appended to the
-// data root. This is the one place they become the platform's paths.
-std::string DataPath(const Places& places, const std::string& relative);
+// data root (Places::data_root). This is the one place they become the
+// platform's paths.
+std::string DataPath(const std::string& data_root, const std::string& relative);
 
 // "\data\levels\campaign\0.dmp"
 std::string MenuLevelPath();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <locale>
 #include <random>
+#include <sstream>
+#include <string>
 
 namespace bv::game {
 
@@ -22,6 +25,15 @@ class Random {
       v = engine_();
     } while (v > limit);
     return lo + static_cast<int>(v % span);
+  }
+
+  // The engine's whole state in the standard library's text form: equal texts
+  // draw the same numbers from here on. The world hash covers it.
+  std::string StateText() const {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << engine_;
+    return out.str();
   }
 
  private:

@@ -4,26 +4,22 @@
 #include <cstdint>
 #include <string>
 
+#include "game/game_mode.h"
+#include "game/geometry.h"
+#include "game/level_file.h"
+#include "game/object_codes.h"
+#include "game/phases.h"
 #include "game/random.h"
 
 namespace bv::game {
 
-// Grid: 114 columns by 110 rows; a level's 100 by 100 cells sit at columns
-// 7..106 and rows 5..104 inside a solid, undrawn margin.
-constexpr int kGridWidth = 114;
-constexpr int kGridHeight = 110;
-constexpr int kLevelSize = 100;
-constexpr int kLevelLeft = 7;
-constexpr int kLevelTop = 5;
-constexpr int kCellSize = 50;
 constexpr int kMaxActors = 8192;
 constexpr int kMaxRespawns = 8192;
-constexpr int kLevelFileSize = 60000;
 constexpr int kWeaponCount = 5;
 constexpr int kCardCount = 5;
 constexpr int kKeyCount = 12;  // six per player: up, down, left, right, attack, change weapon
 constexpr int kTextureCount = 256;
-constexpr int kObjectImageCount = 49;
+constexpr int kObjectImageCount = kLastObjectCode + 1;
 
 constexpr uint32_t kPowerOn = 0xFFFFFF;
 constexpr uint32_t kPowerOff = 0x404040;
@@ -43,7 +39,7 @@ struct MapCell {
 
 // What every cell holds after a level setup resets it, and what a cell
 // outside the grid reads as: solid, nothing drawn, no overlay.
-constexpr MapCell kResetCell{0, 0, 255, 255, 255, 1, 0, 0, -1, 0};
+constexpr MapCell kResetCell{0, 0, 255, 255, 255, obj::kSolid, kNoOverlay, 0, -1, kNoPulse};
 
 struct Actor {
   int32_t x = 0;
@@ -99,7 +95,7 @@ struct RespawnEntry {
 // nothing is allocated per level or per actor. Too large for the stack: make
 // it with std::make_unique.
 struct World {
-  std::array<uint8_t, kLevelFileSize> level_raw{};
+  LevelBytes level_raw{};
   MapCell grid[kGridWidth][kGridHeight]{};
   std::array<Actor, kMaxActors> actors{};
   int32_t actor_count = 0;
@@ -132,7 +128,7 @@ struct World {
   uint8_t hud_alpha = 0;
   uint8_t minimap_alpha = 0;
   uint32_t enemy_color = 0;
-  uint8_t game_mode = 0;  // 0 Cooperation, 1 Deathmatch, 2 Pointmatch
+  uint8_t game_mode = kCooperation;  // see game_mode.h
   // player * 6 + action; actions up, down, left, right, attack, change weapon.
   std::array<uint8_t, kKeyCount> key_codes{};
 
@@ -156,7 +152,5 @@ struct World {
 // The start values the program gives the world before the first frame.
 // transition starts the intro.
 void SetStartValues(World& world);
-
-constexpr int32_t kIntroStart = -2070;  // -3 * (logo pattern height 210 + 480)
 
 }  // namespace bv::game

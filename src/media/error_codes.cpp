@@ -11,7 +11,8 @@ struct Entry {
   const char* text;
 };
 
-// "inapropriate" and "Could create" are the texts as the players have always seen them.
+// Kept: "inapropriate" and "Could create" are the texts as the players have
+// always seen them.
 constexpr Entry kTexts[] = {
     {0, "No error"},
     {-1, "The method was called with invalid parameters or in inapropriate situation"},

@@ -1,6 +1,8 @@
 #pragma once
 
-// Little-endian fields of the media file formats, read and written byte by byte.
+// Little-endian fields of the binary file formats (media files, the settings
+// record, sound files, the tools' outputs), read and written byte by byte.
+// Header only, so any library may use it without linking the media library.
 
 #include <cstdint>
 #include <cstring>
@@ -36,6 +38,11 @@ inline float ReadF32(const uint8_t* p) {
   return f;
 }
 
+inline void WriteU16(uint8_t* p, uint16_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+}
+
 inline void WriteU32(uint8_t* p, uint32_t v) {
   p[0] = static_cast<uint8_t>(v);
   p[1] = static_cast<uint8_t>(v >> 8);
@@ -51,6 +58,12 @@ inline void WriteF32(uint8_t* p, float f) {
   uint32_t bits;
   std::memcpy(&bits, &f, sizeof bits);
   WriteU32(p, bits);
+}
+
+inline void AppendU16(std::vector<uint8_t>& out, uint16_t v) {
+  uint8_t b[2];
+  WriteU16(b, v);
+  out.insert(out.end(), b, b + 2);
 }
 
 inline void AppendU32(std::vector<uint8_t>& out, uint32_t v) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/entity_table.h"
+#include "game/game_mode.h"
 #include "render/frame_parts.h"
 
 namespace bv::render {
@@ -57,7 +59,7 @@ void DrawPlayers(FrameContext& f) {
     const game::PlayerState& other = w.players[1 - p];
     d.SetClipRect(v.clip);
     DrawSprite(f, v.centre_x - kSpriteHalf, 210, SpriteColor(f, own.color));
-    if (Distance(ov.cx, v.cx) <= 4 && Distance(ov.cy, v.cy) <= kViewRows) {
+    if (Distance(ov.cx, v.cx) <= game::kSplitViewColumns && Distance(ov.cy, v.cy) <= kViewRows) {
       const int64_t x = int64_t{RoundedDifference(other.x, own.x)} + v.centre_x - kSpriteHalf;
       const int64_t y = int64_t{RoundedDifference(other.y, own.y)} + 210;
       DrawSprite(f, Saturate(x), Saturate(y), SpriteColor(f, other.color));
@@ -67,7 +69,7 @@ void DrawPlayers(FrameContext& f) {
 
 // Killed actors have a negated kind; installations (18 and up) are never sprites.
 bool HasSprite(const game::Actor& a) {
-  return a.kind >= 3 && a.kind <= 17;
+  return game::IsMovingKind(a.kind);
 }
 
 void DrawEnemies(FrameContext& f) {
@@ -114,7 +116,7 @@ void DrawTargetMarkers(FrameContext& f) {
 }
 
 bool Deathmatch(const FrameContext& f) {
-  return f.world.game_mode == 1 && f.values.two_views();
+  return f.world.game_mode == game::kDeathmatch && f.values.two_views();
 }
 
 void DrawRivalMarkers(FrameContext& f) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "game/int32.h"
 #include "media/error_codes.h"
 #include "media/le_bytes.h"
 #include "media/record_archive.h"
@@ -27,15 +28,13 @@ int HexDigit(char c) {
 constexpr size_t kTagLength = 10;  // "#$" and eight hex digits
 constexpr int64_t kPenLimit = int64_t{1} << 30;
 
-int32_t Saturate(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
+using game::Saturate;
 
 }  // namespace
 
 bool ColorTagAt(const std::string& text, size_t i, Color* color) {
-  // A tag must leave two more characters after it: one in the last eleven
-  // places is drawn as text, as the font always did.
+  // Kept: a tag must leave two more characters after it; one in the last
+  // eleven places is drawn as text.
   if (i + kTagLength + 1 >= text.size() || text[i] != '#' || text[i + 1] != '$') return false;
   Color value = 0;
   for (size_t k = i + 2; k < i + kTagLength; ++k) {

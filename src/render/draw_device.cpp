@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "game/int32.h"
 #include "media/error_codes.h"
 #include "render/effect.h"
 #include "render/line_raster.h"
@@ -24,10 +25,10 @@ using media::kOk;
 
 // Screen arithmetic in 64 bits, brought back into the 32-bit range, so
 // extreme rectangles cannot overflow.
-int32_t Saturate(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+using game::Saturate;
+int32_t SaturatedSum(int32_t a, int64_t b) {
+  return Saturate(a + b);
 }
-int32_t SaturatedSum(int32_t a, int64_t b) { return Saturate(a + b); }
 
 // SDL's software renderer sizes temporary surfaces by a triangle's extent, so
 // quads are cut at this margin around the target; nothing visible changes.
@@ -331,8 +332,8 @@ int32_t DrawDevice::QueueQuad(SDL_Texture* texture, const Point corners[4], cons
     min_y = std::min(min_y, corners[i].y);
     max_y = std::max(max_y, corners[i].y);
   }
-  if (target_width_ > 0 && (max_x <= 0 || min_x >= target_width_ || max_y <= 0 ||
-                            min_y >= target_height_)) {
+  if (target_width_ > 0 &&
+      (max_x <= 0 || min_x >= target_width_ || max_y <= 0 || min_y >= target_height_)) {
     return kOk;
   }
   const int32_t code = Select(texture, effect, PrimitiveKind::kTriangles, kQuadVertices);

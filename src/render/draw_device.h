@@ -23,9 +23,6 @@ class PatternImage;
 // device is not initialised.
 class DrawDevice {
  public:
-  static constexpr int kWidth = 640;
-  static constexpr int kHeight = 480;
-
   DrawDevice();
   ~DrawDevice();
   DrawDevice(const DrawDevice&) = delete;

@@ -24,8 +24,8 @@ void FrameRenderer::DrawFrame(const game::World& world, bool show_fps, int frame
   BitmapFont* font = font_ != nullptr && font_->loaded() ? font_ : nullptr;
   FrameContext f{d, font, world, images_, minimap_, ComputeFrameValues(world)};
   const int32_t t = world.transition;
-  if (t >= 0) DrawMapLayer(f);
-  if (t >= kPlayStart) {
+  if (t >= game::kLevelChangeStart) DrawMapLayer(f);
+  if (t >= game::kPlayStart) {
     DrawActorLayer(f);
     DrawMinimaps(f);
     DrawHudPanels(f);

@@ -21,24 +21,6 @@ int32_t RoundEven(long double v) {
   return Saturate(n);
 }
 
-int32_t Saturate(int64_t v) {
-  if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(v);
-}
-
-uint8_t ViewCell(float position) {
-  const long double c = std::floor(static_cast<long double>(position) / game::kCellSize);
-  if (!(c > -1e6L)) return static_cast<uint8_t>(-1000000);  // also NaN
-  if (c > 1e6L) return static_cast<uint8_t>(1000000);
-  return static_cast<uint8_t>(static_cast<int32_t>(c));
-}
-
-int32_t ActorCell(int32_t v) {
-  const int32_t q = v / game::kCellSize;
-  return (v % game::kCellSize != 0 && v < 0) ? q - 1 : q;
-}
-
 FrameValues ComputeFrameValues(const game::World& world) {
   FrameValues f;
   f.view_count = world.second_player == 1 ? 2 : 1;
@@ -49,17 +31,17 @@ FrameValues ComputeFrameValues(const game::World& world) {
       v.clip = kWholeScreen;
       v.left = 0;
       v.centre_x = 320;
-      v.columns = 7;
+      v.columns = game::kViewColumns;
     } else {
       // Player index 0 plays on the right half.
       v.left = p == 0 ? 320 : 0;
-      v.clip = Rect{v.left, 0, v.left + 320, kScreenHeight};
+      v.clip = Rect{v.left, 0, v.left + 320, game::kScreenHeight};
       v.centre_x = v.left + 160;
-      v.columns = 4;
+      v.columns = game::kSplitViewColumns;
     }
     const game::PlayerState& pl = world.players[p];
-    v.cx = ViewCell(pl.x);
-    v.cy = ViewCell(pl.y);
+    v.cx = game::CellByte(pl.x);
+    v.cy = game::CellByte(pl.y);
     v.round_x = RoundEven(pl.x);
     v.round_y = RoundEven(pl.y);
   }

@@ -2,6 +2,7 @@
 
 #include "game/paths.h"
 #include "media/bitmap.h"
+#include "media/pixel_format.h"
 
 namespace bv::render {
 
@@ -22,14 +23,16 @@ std::vector<ImageEntry> StartupImages(FrameImages& h) {
   list.push_back({"\\data\\anim.tga", 60, 60, 64, 64, "(anim)", &h.anim_image});
   list.push_back({"\\data\\bar.tga", 100, 4, 128, 4, "(bar)", &h.bar_image});
   list.push_back({"\\data\\hud.tga", 310, 85, 512, 128, "(hud)", &h.hud_image});
-  list.push_back({"\\data\\logo.tga", 320, 210, 512, 256, "(logo)", &h.logo_image});
+  list.push_back(
+      {"\\data\\logo.tga", 320, game::kLogoPatternHeight, 512, 256, "(logo)", &h.logo_image});
   list.push_back({"\\data\\split.tga", 2, 480, 2, 512, "(split)", &h.split_image});
   return list;
 }
 
 int32_t GameResources::LoadFont(const game::Places& places) {
   font_.UnloadFont();
-  return font_.LoadFont(game::DataPath(places, "\\data\\font.fnt"), kFormat);
+  return font_.LoadFont(game::DataPath(places.data_root, "\\data\\font.fnt"),
+                        media::kFormatA8R8G8B8);
 }
 
 ImageLoadResult GameResources::LoadImages(const game::Places& places) {
@@ -41,11 +44,11 @@ ImageLoadResult GameResources::LoadImages(const game::Places& places) {
     images_.push_back(std::make_unique<PatternImage>(device_));
     PatternImage& image = *images_.back();
     *e.handle = &image;
-    const std::string path = game::DataPath(places, e.relative);
+    const std::string path = game::DataPath(places.data_root, e.relative);
     int32_t code = 0;
     try {
       code = image.LoadFromFile(path, e.pattern_width, e.pattern_height, e.texture_width,
-                                e.texture_height, kFormat);
+                                e.texture_height, media::kFormatA8R8G8B8);
     } catch (const media::ImageReadError& error) {
       result.status = ImageLoadResult::Status::kFileError;
       result.file_error = error.what();

@@ -52,8 +52,6 @@ std::vector<ImageEntry> StartupImages(FrameImages& handles);
 // with the handles a frame draws them by. The device must outlive it.
 class GameResources {
  public:
-  static constexpr int32_t kFormat = 21;  // 32-bit with alpha
-
   explicit GameResources(DrawDevice& device) : device_(device), font_(&device) {}
   GameResources(const GameResources&) = delete;
   GameResources& operator=(const GameResources&) = delete;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "game/game_mode.h"
 #include "render/frame_parts.h"
 
 namespace bv::render {
@@ -37,7 +38,7 @@ void DrawCards(DrawDevice& d, const FrameImages& images, const View& v,
                const std::array<uint8_t, game::kCardCount>& cards) {
   int32_t offset = 0;
   for (uint8_t card : cards) {
-    if (card == 0) continue;  // empty places take no room
+    if (card == game::kNoCard) continue;  // empty places take no room
     DrawTintedIf(d, ObjectImage(images, card), v.left + offset, 70, kOpaqueWhite, 0, kTranslucent);
     offset += 40;
   }
@@ -60,8 +61,8 @@ void BuildWeaponLine(std::string& s, const game::PlayerState& pl) {
 
 // In split-screen matches each view counts its own player's kills or points.
 uint32_t MissionCount(const game::World& w, const game::PlayerState& pl, bool two_views) {
-  if (two_views && w.game_mode == 1) return pl.kills;
-  if (two_views && w.game_mode == 2) return static_cast<uint32_t>(pl.points);
+  if (two_views && w.game_mode == game::kDeathmatch) return pl.kills;
+  if (two_views && w.game_mode == game::kPointmatch) return static_cast<uint32_t>(pl.points);
   return static_cast<uint32_t>(w.mission_progress);
 }
 
@@ -144,7 +145,7 @@ void DrawHudTexts(FrameContext& f, HudStrings& s) {
     ShadowedLine(font, s.mission, x + 100, 30, kTextColor);
     ShadowedLine(font, s.points, x + 100, 40, kTextColor);
     ShadowedLine(font, s.time, x + 100, 50, kTextColor);
-    // A negative timer is not 0 either: the message shows.
+    // Kept: a negative timer is not 0 either, so the message shows.
     if (pl.message_timer != 0) ShadowedLine(font, pl.message, x + 11, 460, kMessageColor);
   }
 }

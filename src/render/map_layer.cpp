@@ -13,9 +13,9 @@ void DrawCell(FrameContext& f, const game::MapCell& c, int32_t sx, int32_t sy) {
   if (c.texture != 0) {
     int r = c.tint_r, g = c.tint_g, b = c.tint_b;
     const int pulse = (f.values.light + 100) & 0xFF;
-    if (c.pulse_channel == 1) r = pulse;
-    if (c.pulse_channel == 2) g = pulse;
-    if (c.pulse_channel == 3) b = pulse;
+    if (c.pulse_channel == game::kPulseChannelRed) r = pulse;
+    if (c.pulse_channel == game::kPulseChannelGreen) g = pulse;
+    if (c.pulse_channel == game::kPulseChannelBlue) b = pulse;
     const PatternImage* image = f.images.textures[c.texture];
     if (image != nullptr) {
       const int32_t pattern =
@@ -26,8 +26,9 @@ void DrawCell(FrameContext& f, const game::MapCell& c, int32_t sx, int32_t sy) {
     }
   }
   const Color lit = WithAlpha(255, w.ambient_color);
-  if (c.object >= 2) DrawTintedIf(d, ObjectImage(f.images, c.object), sx, sy, lit, 0, kTranslucent);
-  if (c.overlay != 0)
+  if (game::IsDrawnObject(c.object))
+    DrawTintedIf(d, ObjectImage(f.images, c.object), sx, sy, lit, 0, kTranslucent);
+  if (c.overlay != game::kNoOverlay)
     DrawTintedIf(d, ObjectImage(f.images, c.overlay), sx, sy, lit, 0, kTranslucent);
 }
 

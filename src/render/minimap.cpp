@@ -1,6 +1,7 @@
 // The mini map in each view's lower left corner: one pixel per level cell,
 // plotting only the 11 by 11 cells around the view's player.
 
+#include "game/entity_table.h"
 #include "render/frame_parts.h"
 
 namespace bv::render {
@@ -21,10 +22,11 @@ void FillScratchLists(MinimapLists& lists, const game::World& w, const View& v) 
       const game::MapCell& c = w.cell(h, j);
       const ScreenPoint at{v.left + h - 2, j + 370};
       // The margin is solid but has no texture, so it never shows as wall.
-      lists.walls[k] = (c.object == 1 && c.texture != 0) ? at : kNoPoint;
-      lists.cds[k] = c.object == 12 ? at : kNoPoint;
-      // entity stays where the level placed an actor, even after it moved or died.
-      lists.actors[k] = c.entity >= 3 ? at : kNoPoint;
+      lists.walls[k] = (c.object == game::obj::kSolid && c.texture != 0) ? at : kNoPoint;
+      lists.cds[k] = c.object == game::obj::kCd ? at : kNoPoint;
+      // Kept: entity stays where the level placed an actor, so the mark stays
+      // after the actor moved or died.
+      lists.actors[k] = c.entity >= game::kFirstActorKind ? at : kNoPoint;
     }
   }
 }

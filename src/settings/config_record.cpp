@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "media/le_bytes.h"
+
 namespace bv::settings {
 
 namespace {
@@ -54,13 +56,11 @@ void SetField(ConfigRecord& record, Setting s, int64_t value) {
 
 int64_t StoredValue(const ConfigBytes& bytes, Setting s) {
   const SettingInfo& info = InfoOf(s);
-  uint64_t v = 0;
-  for (int i = 0; i < info.size; ++i) v |= uint64_t{bytes[info.offset + i]} << (8 * i);
-  if (info.type == FieldType::kSigned) {
-    const uint64_t sign = uint64_t{1} << (8 * info.size - 1);
-    return static_cast<int64_t>(v ^ sign) - static_cast<int64_t>(sign);
-  }
-  return static_cast<int64_t>(v);
+  const uint8_t* at = bytes.data() + info.offset;
+  if (info.size == 1) return at[0];
+  if (info.size == 2) return media::ReadU16(at);
+  return info.type == FieldType::kSigned ? int64_t{media::ReadI32(at)}
+                                         : int64_t{media::ReadU32(at)};
 }
 
 ConfigRecord DecodeConfig(const ConfigBytes& bytes) {
@@ -77,8 +77,14 @@ ConfigBytes EncodeConfig(const ConfigRecord& r) {
     const SettingInfo& info = InfoOf(s);
     int64_t v = FieldValue(r, s);
     if (info.type == FieldType::kBoolean) v = v != 0;
-    const auto u = static_cast<uint64_t>(v);
-    for (int k = 0; k < info.size; ++k) b[info.offset + k] = static_cast<uint8_t>(u >> (8 * k));
+    uint8_t* at = b.data() + info.offset;
+    if (info.size == 1) {
+      at[0] = static_cast<uint8_t>(v);
+    } else if (info.size == 2) {
+      media::WriteU16(at, static_cast<uint16_t>(v));
+    } else {
+      media::WriteU32(at, static_cast<uint32_t>(v));
+    }
   }
   return b;
 }

@@ -64,7 +64,7 @@ std::string LevelDisplayName(const std::string& name) {
 }
 
 std::vector<std::string> ListCampaigns(const game::Places& places) {
-  return ListFolder(game::DataPath(places, "\\data\\levels\\campaign"),
+  return ListFolder(game::DataPath(places.data_root, "\\data\\levels\\campaign"),
                     [](const fs::directory_entry& e, const std::string&) {
                       std::error_code ec;
                       return e.is_directory(ec);  // follows links; "." and ".." never come
@@ -73,7 +73,7 @@ std::vector<std::string> ListCampaigns(const game::Places& places) {
 
 std::vector<std::string> ListCustomLevels(const game::Places& places) {
   std::vector<std::string> names =
-      ListFolder(game::DataPath(places, "\\data\\levels\\custom"),
+      ListFolder(game::DataPath(places.data_root, "\\data\\levels\\custom"),
                  [](const fs::directory_entry&, const std::string& name) {
                    return name.size() >= 4 && name.compare(name.size() - 4, 4, kDmp) == 0;
                  });

@@ -15,8 +15,8 @@ namespace bv::settings {
 std::vector<std::string> ListCampaigns(const game::Places& places);
 
 // Every entry under "\data\levels\custom" whose name ends in ".dmp",
-// without those four characters. Like the file pattern it stands for, this
-// also lists a folder named so.
+// without those four characters.
+// Kept: like the file pattern it stands for, this also lists a folder named so.
 std::vector<std::string> ListCustomLevels(const game::Places& places);
 
 bool LevelNameLess(const std::string& a, const std::string& b);

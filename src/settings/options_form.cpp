@@ -33,7 +33,7 @@ void OptionsForm::ApplyLoadedRecord(const ConfigRecord& r) {
   colors_ = {r.p1_color, r.p2_color, r.en_color};
   live_.set_difficulty(r.dif_level);  // beyond the list: no selection
   // Beyond the list the mode would be none, which the game cannot play.
-  multi_tryb_ = r.multi_tryb < kModeCount ? r.multi_tryb : 0;
+  multi_tryb_ = r.multi_tryb < kModeCount ? r.multi_tryb : game::kCooperation;
   live_.set_frag_limit(r.frag_limit);
   live_.set_point_limit(r.point_limit);
   live_.set_reitem_period(r.reitem_period);
@@ -125,12 +125,12 @@ void OptionsForm::ClickCustom() {
 }
 
 void OptionsForm::set_multi_tryb(int index) {
-  multi_tryb_ = (index >= 0 && index < kModeCount) ? index : 0;
+  multi_tryb_ = (index >= 0 && index < kModeCount) ? index : game::kCooperation;
   ModeRules();
 }
 
 void OptionsForm::ModeRules() {
-  const bool versus = multi_tryb_ == 1 || multi_tryb_ == 2;
+  const bool versus = game::IsMatchMode(multi_tryb_);
   level_choice_enabled_ = !versus;
   difficulty_enabled_ = !versus;
   // Selecting the custom button fills its list, as a click does; it is

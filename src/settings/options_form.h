@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_mode.h"
 #include "game/places.h"
 #include "settings/config_record.h"
 #include "settings/live_options.h"
@@ -32,8 +33,8 @@ constexpr int kNoKeyEdit = -1;
 // is tested headless.
 class OptionsForm {
  public:
-  // Cooperation, Deathmatch, Pointmatch.
-  static constexpr int kModeCount = static_cast<int>(MaxOf(Setting::kMultiTryb)) + 1;
+  static constexpr int kModeCount = game::kGameModeCount;
+  static_assert(kModeCount == MaxOf(Setting::kMultiTryb) + 1, "one mode list item per mode");
 
   // code, text (Windows-1250). The app's fatal report: shows the text and
   // ends the program; true when it did.

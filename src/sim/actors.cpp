@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/entity_table.h"
 #include "sim/sight.h"
 #include "sim/weapons.h"
 
@@ -11,13 +12,19 @@ namespace bv::sim {
 namespace {
 
 constexpr uint8_t kAttackCooldown = 18;
+constexpr int kChaseReach = 5;  // cells in column and row; the path window reaches no further
 
+// Actors wake within the cells a view draws around a player.
 bool Active(const Tick& t, int col, int row) {
   if (!t.TwoPlayers()) {
-    return std::abs(col - t.cells[0].cx) <= 7 && std::abs(row - t.cells[0].cy) <= 5;
+    return std::abs(col - t.cells[0].cx) <= game::kViewColumns &&
+           std::abs(row - t.cells[0].cy) <= game::kViewRows;
   }
   for (int p = 0; p < 2; ++p) {
-    if (std::abs(col - t.cells[p].cx) <= 4 && std::abs(row - t.cells[p].cy) <= 5) return true;
+    if (std::abs(col - t.cells[p].cx) <= game::kSplitViewColumns &&
+        std::abs(row - t.cells[p].cy) <= game::kViewRows) {
+      return true;
+    }
   }
   return false;
 }
@@ -45,15 +52,15 @@ void DeathTest(Tick& t) {
   for (int p = 0; p < n; ++p) {
     game::PlayerState& pl = t.w.players[p];
     if (pl.health > 0) continue;
-    if (!t.TwoPlayers() || t.w.game_mode == 0) {
-      // Found again after every later actor's turn in this tick, so the loss
-      // sound and message repeat. Kept as the game has it.
+    if (!t.TwoPlayers() || t.w.game_mode == game::kCooperation) {
+      // Kept: found again after every later actor's turn in this tick, so the
+      // loss sound and message repeat.
       t.Play(game::SoundSlot::kLost);
       t.w.center_message = "Przegrana";
       t.w.center_message_timer = kCenterMessageTicks;
       t.w.level_number = 0;
-      t.w.transition = 0;
-    } else if (t.w.game_mode == 2) {
+      t.w.transition = game::kLevelChangeStart;
+    } else if (t.w.game_mode == game::kPointmatch) {
       pl.target_actor = -1;
       pl.x = pl.spawn_x;
       pl.y = pl.spawn_y;
@@ -68,7 +75,7 @@ void ActorTurns(Tick& t) {
                                                          : t.w.actor_count;
   for (int i = 0; i < count; ++i) {
     game::Actor& a = t.w.actors[i];
-    if (a.kind < 3) continue;
+    if (a.kind < game::kFirstActorKind) continue;  // empty slot or corpse
     const int col = ActorCell(a.x);
     const int row = ActorCell(a.y);
     if (!Active(t, col, row)) continue;
@@ -89,7 +96,8 @@ void ActorTurns(Tick& t) {
     }
 
     const PlayerCells& pc = t.cells[q];
-    if (a.kind <= 17 && std::abs(pc.cx - col) <= 5 && std::abs(pc.cy - row) <= 5) {
+    if (a.kind <= game::kLastMovingKind && std::abs(pc.cx - col) <= kChaseReach &&
+        std::abs(pc.cy - row) <= kChaseReach) {
       const int step = a.step - (slowed ? 1 : 0);
       switch (PathStep(t.w, col, row, pc.cx, pc.cy)) {
         case kStepUp:

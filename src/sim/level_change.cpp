@@ -10,7 +10,7 @@ void ChooseNextLevel(Tick& t) {
   game::World& w = t.w;
   const int next = w.level_number + 1;
   const std::string path = game::CampaignLevelPath(t.s.options.selected_text(), next);
-  if (game::FileExists(game::DataPath(t.s.places, path))) {
+  if (t.s.levels.Exists(path)) {
     w.center_message = "Level " + std::to_string(next);
     w.center_message_timer = kCenterMessageTicks;
     w.level_number = next;
@@ -20,13 +20,13 @@ void ChooseNextLevel(Tick& t) {
     w.center_message_timer = kCenterMessageTicks;
     w.level_number = 0;
   }
-  w.transition = 0;
+  w.transition = game::kLevelChangeStart;
 }
 
 void SetupAtMidpoint(Tick& t) {
   game::World& w = t.w;
   game::SetupResult result =
-      game::SetupLevel(w, t.s.options, t.s.places, w.level_number, w.two_players);
+      game::SetupLevel(w, t.s.options, t.s.levels, w.level_number, w.two_players);
   t.s.host.LevelSetUp(w.level_number, result);
   if (result.status == game::SetupStatus::kCloseProgram) {
     t.s.host.CloseProgram();
@@ -38,7 +38,7 @@ void SetupAtMidpoint(Tick& t) {
   w.center_message_timer = kCenterMessageTicks;
   if (result.file == game::MenuLevelPath()) return;
   w.level_number = 0;
-  result = game::SetupLevel(w, t.s.options, t.s.places, 0, w.two_players);
+  result = game::SetupLevel(w, t.s.options, t.s.levels, 0, w.two_players);
   t.s.host.LevelSetUp(0, result);
   if (result.status == game::SetupStatus::kFileError) {
     w.center_message = game::LevelLoadFailedMessage(result.file);

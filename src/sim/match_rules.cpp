@@ -13,7 +13,7 @@ void WinMatch(Tick& t, int player) {
   t.w.center_message = "Gre wygral gracz: " + std::to_string(player + 1);
   t.w.center_message_timer = kCenterMessageTicks;
   t.w.level_number = 0;
-  t.w.transition = 0;
+  t.w.transition = game::kLevelChangeStart;
 }
 
 }  // namespace
@@ -32,6 +32,7 @@ void Frag(Tick& t, int player) {
   t.cells[rival_index].cx = CellByte(rival.x);
   t.cells[rival_index].cy = CellByte(rival.y);
   rival.health = 255;
+  // Kept: only reaching the limit exactly wins; kills past it never do.
   if (p.kills == t.w.mission_goal) WinMatch(t, player);
 }
 

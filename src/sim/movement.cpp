@@ -34,7 +34,7 @@ void MovePlayer(Tick& t, int player) {
   const PlayerCells& c = t.cells[player];
   const int s = p.walk_speed - (t.KeyDown(player, Action::kAttack) ? 1 : 0);
   const double d = s / kDiagonalDivisor;
-  auto solid = [&](int x, int y) { return t.w.cell(x, y).object == 1; };
+  auto solid = [&](int x, int y) { return t.w.cell(x, y).object == game::obj::kSolid; };
   auto free_probes = [&](int probes) {
     if ((probes & kUpper) && solid(c.cx, c.up)) return false;
     if ((probes & kLower) && solid(c.cx, c.down)) return false;

@@ -4,8 +4,8 @@
 
 namespace bv::sim {
 
-// The diagonal step divides by this, not by the square root of two, so a
-// diagonal step is about 0.876 of a straight one. Kept as the game has it.
+// Kept: the diagonal step divides by this, not by the square root of two, so
+// a diagonal step is about 0.876 of a straight one.
 constexpr double kDiagonalDivisor = 1.1414213562;
 
 // One step in one of eight directions from the held keys, blocked by the

@@ -23,7 +23,7 @@ bool LineOfSight(const game::World& world, int exempt, float reach, float from_x
       sy = from_y - dy * 40 * h / dist;
     }
     const game::MapCell& c = world.cell(CellOf(sx), CellOf(sy));
-    if (c.object == 1 && (exempt == -1 || c.actor_index != exempt)) return false;
+    if (c.object == game::obj::kSolid && (exempt == -1 || c.actor_index != exempt)) return false;
   }
   return true;
 }
@@ -35,12 +35,16 @@ uint8_t PathStep(const game::World& world, int actor_col, int actor_row, int pla
   // a frame cell is never 0, so it is never written and never spreads.
   constexpr int kSide = 13;
   constexpr uint8_t kFrame = 255;
+  constexpr uint8_t kWall = 1;
   uint8_t win[kSide + 2][kSide + 2];
   for (int i = 0; i < kSide + 2; ++i) {
     for (int j = 0; j < kSide + 2; ++j) {
       const bool frame = i == 0 || j == 0 || i == kSide + 1 || j == kSide + 1;
       win[i][j] =
-          frame ? kFrame : (world.cell(actor_col - 7 + i, actor_row - 7 + j).object == 1 ? 1 : 0);
+          frame ? kFrame
+                : (world.cell(actor_col - 7 + i, actor_row - 7 + j).object == game::obj::kSolid
+                       ? kWall
+                       : 0);
     }
   }
   const int ti = player_col - actor_col + 7;
@@ -52,8 +56,8 @@ uint8_t PathStep(const game::World& world, int actor_col, int actor_row, int pla
     if (win[i][j + 1] == 0) win[i][j + 1] = value;
   };
 
-  // Flood in place: a value can run several cells along the scan within one
-  // pass, so the numbers are not exact distances. Kept as the game has it.
+  // Kept: the flood runs in place, so a value can run several cells along the
+  // scan within one pass and the numbers are not exact distances.
   int pass = 0;
   bool done = false;
   while (!done) {

@@ -34,10 +34,10 @@ void RunTick(game::World& world, const TickServices& services) {
   services.keys.Update();
 
   // 3. Player control during play, unless the options window is up.
-  if (w.transition >= kPlayStart && !services.options.options_visible()) {
+  if (w.transition >= game::kPlayStart && !services.options.options_visible()) {
     if (services.keys.KeyDown(game::kKeyEscape) && w.level_number != 0) {
       w.level_number = 0;
-      w.transition = 0;
+      w.transition = game::kLevelChangeStart;
       t.Play(game::SoundSlot::kGet);
     }
     for (int p = 0; p < t.ActivePlayers(); ++p) {
@@ -55,9 +55,11 @@ void RunTick(game::World& world, const TickServices& services) {
   for (int p = 0; p < t.ActivePlayers(); ++p) CellEffects(t, p);
 
   // 5. Actors and the rival test during play.
-  if (w.transition >= kPlayStart) {
+  if (w.transition >= game::kPlayStart) {
     w.cycle100 = static_cast<uint8_t>(w.cycle100 == 100 ? 0 : w.cycle100 + 1);
     ActorTurns(t);
+    // Kept: the rival's reach is found after the shots, so a shot in the tick
+    // the rival comes into reach misses.
     if (t.Deathmatch()) RivalReach(t);
   }
 
@@ -73,18 +75,17 @@ void RunTick(game::World& world, const TickServices& services) {
 
   // 8. The state counter: level change, intro, or play.
   const int32_t state = w.transition;
-  if (state >= 0 && state <= kPlayStart) {
-    if (state == 448) SetupAtMidpoint(t);
-    w.transition += 4;
-  } else if (state < 0) {
+  if (state >= game::kLevelChangeStart && state <= game::kPlayStart) {
+    if (state == game::kSetupPoint) SetupAtMidpoint(t);
+    w.transition += game::kTransitionStep;
+  } else if (state < game::kLevelChangeStart) {
     ++w.transition;
     services.keys.Update();
-    if (services.keys.KeyDown(game::kKeyEscape)) w.transition = 0;
+    if (services.keys.KeyDown(game::kKeyEscape)) w.transition = game::kLevelChangeStart;
   }
 
   // 9. Items reappear in the two-player modes.
-  if ((w.game_mode == 1 || w.game_mode == 2) && w.second_player == 1 &&
-      services.options.arenamode()) {
+  if (game::IsMatchMode(w.game_mode) && w.second_player == 1 && services.options.arenamode()) {
     ItemRespawn(t);
   }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/key_source.h"
-#include "game/places.h"
+#include "game/level_store.h"
 #include "game/sound_slots.h"
 #include "game/world.h"
 #include "settings/live_options.h"
@@ -16,7 +16,7 @@ struct TickServices {
   game::SoundPlayer& sounds;
   settings::LiveOptions& options;
   Host& host;
-  const game::Places& places;  // where the level files are
+  game::LevelStore& levels;  // where the level setup and the next-level test find level files
 };
 
 // One 90 Hz game tick: keyboard, players, cell effects, actors, counters,

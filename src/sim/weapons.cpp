@@ -1,5 +1,6 @@
 #include "sim/weapons.h"
 
+#include "game/entity_table.h"
 #include "sim/sight.h"
 
 namespace bv::sim {
@@ -10,7 +11,7 @@ int32_t WeaponDamage(const game::WeaponSlot& slot) {
 
 int32_t KillPoints(int32_t kind) {
   const int64_t k = kind;
-  return Wrap32(kind <= 17 ? 3 * k * k : 2 * (k - 15) * (k - 15));
+  return Wrap32(kind <= game::kLastMovingKind ? 3 * k * k : 2 * (k - 15) * (k - 15));
 }
 
 void UpdateTargets(Tick& t, int actor) {
@@ -74,12 +75,12 @@ void KillTarget(Tick& t, int player) {
   if (a.hp >= 1) return;
   ++p.kills;
   p.points = Wrap32(int64_t{p.points} + KillPoints(a.kind));
-  if (a.kind <= 17) t.Play(game::SoundSlot::kKill, t.w.random.Uniform(0, 7));
-  if (a.kind >= 18) {
+  if (a.kind <= game::kLastMovingKind) t.Play(game::SoundSlot::kKill, t.w.random.Uniform(0, 7));
+  if (a.kind >= game::kFirstStillKind) {
     // A still target leaves its cell free and drawn empty.
     if (game::MapCell* c = t.w.cell_ptr(ActorCell(a.x), ActorCell(a.y))) {
       c->texture = 0;
-      c->object = 0;
+      c->object = game::obj::kFloor;
     }
     t.Play(game::SoundSlot::kKillDoor);
   }

@@ -58,7 +58,8 @@ int SoundBank::LoadSamples(const game::Places& places) {
   FreeSamples();
   int loaded = 0;
   for (int i = 0; i < game::kSampleCount; ++i) {
-    std::string path = game::DataPath(places, "\\data\\sound\\" + game::SampleFileName(i) + ".wav");
+    std::string path =
+        game::DataPath(places.data_root, "\\data\\sound\\" + game::SampleFileName(i) + ".wav");
     std::string& error = errors_[i];
     error.clear();
     if (!open_) {

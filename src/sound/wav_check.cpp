@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "media/le_bytes.h"
+
 namespace bv::sound {
 
 namespace {
@@ -10,13 +12,8 @@ constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatFloat = 3;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 
-uint16_t Le16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
+using media::ReadU16;
+using media::ReadU32;
 
 struct Format {
   uint16_t tag = 0;
@@ -28,14 +25,14 @@ struct Format {
 
 std::string CheckFormat(const uint8_t* p, uint32_t size, Format& f) {
   if (size < 16) return "format chunk too short";
-  f.tag = Le16(p);
-  f.channels = Le16(p + 2);
-  f.rate = Le32(p + 4);
-  f.block_align = Le16(p + 12);
-  f.bits = Le16(p + 14);
+  f.tag = ReadU16(p);
+  f.channels = ReadU16(p + 2);
+  f.rate = ReadU32(p + 4);
+  f.block_align = ReadU16(p + 12);
+  f.bits = ReadU16(p + 14);
   if (f.tag == kFormatExtensible) {
     if (size < 40) return "extensible format chunk too short";
-    f.tag = Le16(p + 24);  // the sub-format GUID starts with the plain format tag
+    f.tag = ReadU16(p + 24);  // the sub-format GUID starts with the plain format tag
   }
   bool pcm = f.tag == kFormatPcm && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
   bool flt = f.tag == kFormatFloat && f.bits == 32;
@@ -60,7 +57,7 @@ std::string CheckWav(const uint8_t* data, size_t size) {
   size_t pos = 12;
   while (size - pos >= 8) {
     const uint8_t* id = data + pos;
-    uint32_t len = Le32(data + pos + 4);
+    uint32_t len = ReadU32(data + pos + 4);
     pos += 8;
     if (len > size - pos)
       return std::string("chunk '") + std::string(id, id + 4) + "' runs past the end";

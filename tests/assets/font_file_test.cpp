@@ -6,6 +6,7 @@
 
 #include "data_paths.h"
 #include "font_file.h"
+#include "media/le_bytes.h"
 #include "media/pattern_pages.h"
 #include "media/pixel_format.h"
 #include "media/record_archive.h"
@@ -38,7 +39,7 @@ struct LoadedFont {
 };
 
 int32_t I32(const std::vector<uint8_t>& d, size_t at) {
-  return static_cast<int32_t>(d[at] | d[at + 1] << 8 | d[at + 2] << 16 | static_cast<uint32_t>(d[at + 3]) << 24);
+  return media::ReadI32(d.data() + at);
 }
 
 class FontFile : public ::testing::Test {
@@ -84,7 +85,8 @@ TEST_F(FontFile, CoversWindows1250From32To255) {
 
 TEST_F(FontFile, EveryPolishLetterHasAGlyph) {
   // ą ć ę ł ń ó ś ź ż and their capitals, as Windows-1250 bytes.
-  const std::string polish = "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF";
+  const std::string polish =
+      "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF";
   for (unsigned char c : polish) {
     SCOPED_TRACE(static_cast<int>(c));
     EXPECT_GT(font_.widths[c - 32], 2);

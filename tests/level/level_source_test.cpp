@@ -106,11 +106,11 @@ TEST(LevelSource, ConstantsIncludesPadOffsetsAndAt) {
 }
 
 TEST(LevelSource, NamesCoverEveryCode) {
-  for (int code = 0; code <= kLastObjectCode; ++code) {
+  for (int code = 0; code <= game::kLastObjectCode; ++code) {
     ASSERT_FALSE(ObjectName(code).empty()) << code;
     EXPECT_EQ(ObjectByName(ObjectName(code)), code);
   }
-  for (int code = 0; code <= kLastEntityCode; ++code) {
+  for (int code = 0; code <= game::kLastActorKind; ++code) {
     ASSERT_FALSE(EntityName(code).empty()) << code;
     EXPECT_EQ(EntityByName(EntityName(code)), code);
   }

@@ -10,6 +10,7 @@
 
 #include "game/entity_table.h"
 #include "game/level_setup.h"
+#include "game/level_store.h"
 #include "game/world.h"
 #include "level/check.h"
 #include "level/decompile.h"
@@ -119,15 +120,15 @@ TEST(ShippedLevels, TheCampaignUsesEveryObjectAndEntityCode) {
     EXPECT_TRUE(l.report.actors.empty()) << "the menu has no actors";
   }
   // The menu pads and the jingle cell belong to the menu level.
-  for (int code = 0; code <= kLastObjectCode; ++code) {
-    const bool menu_only = code >= obj::kMenuOne && code <= obj::kMenuSound;
+  for (int code = 0; code <= game::kLastObjectCode; ++code) {
+    const bool menu_only = game::IsMenuCell(code) || code == obj::kMenuSound;
     if (menu_only) {
       EXPECT_EQ(menu_objects.count(code), 1u) << ObjectName(code);
     } else {
       EXPECT_EQ(objects.count(code), 1u) << ObjectName(code);
     }
   }
-  for (int code = 0; code <= kLastEntityCode; ++code) {
+  for (int code = 0; code <= game::kLastActorKind; ++code) {
     EXPECT_EQ(entities.count(code), 1u) << EntityName(code);
   }
 }
@@ -181,7 +182,7 @@ class SetupShipped : public ::testing::Test {
       options.set_level_source(settings::LevelSource::kCustom);
     }
     options.set_level_list({l.where.list_entry});
-    return game::SetupLevel(*world, options, places, l.where.number, world->two_players);
+    return game::SetupLevel(*world, options, levels, l.where.number, world->two_players);
   }
   static int Actors(const Loaded& l, int min_kind) {
     int n = 0;
@@ -194,7 +195,7 @@ class SetupShipped : public ::testing::Test {
     EXPECT_EQ(world->players[p].spawn_y, (s.y + game::kLevelTop) * 50 + 25) << l.where.source;
   }
 
-  const game::Places places = game::PlacesOfProgram(BuildDir());
+  game::FileLevelStore levels{BuildDir()};  // the shipped files themselves
   std::unique_ptr<game::World> world;
   settings::LiveOptions options;
 };

@@ -5,6 +5,7 @@
 #include "media/error_codes.h"
 #include "media/pattern_pages.h"
 #include "media/picture_bytes.h"
+#include "media/pixel_format.h"
 #include "media/tga_reader.h"
 #include "support/temp_dir.h"
 
@@ -112,7 +113,8 @@ TEST(BitmapReader, GameTileThroughPatternPages) {
   for (size_t i = 0; i < px.size(); ++i) px[i] = static_cast<uint32_t>(i);
   test::WriteBytes(dir.File("data/textures/0.bmp"), Bmp(64, 64, 24, px));
   PatternPages img;
-  ASSERT_EQ(img.LoadFromFile(dir.File("data/textures/0.bmp"), 50, 50, 64, 64, 21, ReadBitmapFile),
+  ASSERT_EQ(img.LoadFromFile(dir.File("data/textures/0.bmp"), 50, 50, 64, 64,
+                             media::kFormatA8R8G8B8, ReadBitmapFile),
             kOk);
   EXPECT_EQ(img.pattern_count(), 1);
   EXPECT_EQ(img.PixelAt(0, 49, 49), 0xFF000000u | (49 * 64 + 49));

@@ -12,6 +12,7 @@ TEST(ErrorText, KnownAndUnknownCodes) {
     int32_t code;
     const char* text;
   } cases[] = {
+      // Kept: the misspelt texts stay as the players know them.
       {0, "No error"},
       {-1, "The method was called with invalid parameters or in inapropriate situation"},
       {-12, "Error loading pixconv.dll"},

@@ -9,6 +9,7 @@
 #include "media/converter.h"
 #include "media/pattern_pages.h"
 #include "media/picture_bytes.h"
+#include "media/pixel_format.h"
 #include "media/record_archive.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
@@ -20,7 +21,9 @@ struct ToolRun : test::ToolResult {
   nlohmann::json json() const { return nlohmann::json::parse(out); }
 };
 
-ToolRun Inspect(const std::string& args) { return {test::RunTool(BV_INSPECT_TOOL, args)}; }
+ToolRun Inspect(const std::string& args) {
+  return {test::RunTool(BV_INSPECT_TOOL, args)};
+}
 
 class InspectTool : public ::testing::Test {
  protected:
@@ -48,7 +51,7 @@ TEST_F(InspectTool, ImageLoadedReportsSizesAndPageChecksum) {
   const std::string tga = Put("data/objects/1.tga", test::Tga({0, 0, 2, 100, 50, 24, 32}, px));
 
   PatternPages expected;
-  ASSERT_EQ(expected.LoadFromFile(tga, 50, 50, 64, 64, 21, ReadBitmapFile), 0);
+  ASSERT_EQ(expected.LoadFromFile(tga, 50, 50, 64, 64, media::kFormatA8R8G8B8, ReadBitmapFile), 0);
   std::vector<uint8_t> all;
   for (const auto& page : expected.pages()) all.insert(all.end(), page.begin(), page.end());
 

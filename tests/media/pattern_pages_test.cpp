@@ -70,7 +70,9 @@ TEST(PatternPages, CountsAndRefusals) {
   };
   for (const auto& c : cases) {
     PatternPages img;
-    EXPECT_EQ(img.LoadFromBitmap(Picture(c.w, c.h, true), c.pw, c.ph, c.tw, c.th, 21), c.code)
+    EXPECT_EQ(
+        img.LoadFromBitmap(Picture(c.w, c.h, true), c.pw, c.ph, c.tw, c.th, media::kFormatA8R8G8B8),
+        c.code)
         << c.what;
     EXPECT_EQ(img.loaded(), c.code == kOk) << c.what;
     EXPECT_EQ(img.pattern_count(), c.patterns) << c.what;
@@ -108,8 +110,9 @@ TEST(PatternPages, PatternsComeRowByRowFromThePicture) {
 
 TEST(PatternPages, AlphaKeptOnlyForPicturesThatHaveIt) {
   PatternPages with, without;
-  ASSERT_EQ(with.LoadFromBitmap(Picture(2, 2, true, 0x10), 0, 0, 2, 2, 21), kOk);
-  ASSERT_EQ(without.LoadFromBitmap(Picture(2, 2, false), 0, 0, 2, 2, 21), kOk);
+  ASSERT_EQ(with.LoadFromBitmap(Picture(2, 2, true, 0x10), 0, 0, 2, 2, media::kFormatA8R8G8B8),
+            kOk);
+  ASSERT_EQ(without.LoadFromBitmap(Picture(2, 2, false), 0, 0, 2, 2, media::kFormatA8R8G8B8), kOk);
   EXPECT_EQ(with.PixelAt(0, 1, 1), Source(1, 1, 0x10));
   EXPECT_EQ(without.PixelAt(0, 1, 1), Source(1, 1, 0xFF));
 }
@@ -128,23 +131,25 @@ TEST(PatternPages, StateAndFormatChecks) {
   EXPECT_EQ(img.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, 99), kErrFormat);
   Bitmap inconsistent = Picture(4, 4, true);
   inconsistent.pixels.pop_back();
-  EXPECT_EQ(img.LoadFromBitmap(inconsistent, 0, 0, 4, 4, 21), kErrInvalidCall);
-  ASSERT_EQ(img.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, 21), kOk);
+  EXPECT_EQ(img.LoadFromBitmap(inconsistent, 0, 0, 4, 4, media::kFormatA8R8G8B8), kErrInvalidCall);
+  ASSERT_EQ(img.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, media::kFormatA8R8G8B8), kOk);
   // A load on a loaded image fails and leaves it as it was.
-  EXPECT_EQ(img.LoadFromBitmap(Picture(8, 8, true), 0, 0, 8, 8, 21), kErrInvalidCall);
+  EXPECT_EQ(img.LoadFromBitmap(Picture(8, 8, true), 0, 0, 8, 8, media::kFormatA8R8G8B8),
+            kErrInvalidCall);
   EXPECT_EQ(img.texture_width(), 4);
   img.Release();
   EXPECT_FALSE(img.loaded());
   EXPECT_EQ(img.texture_count(), 0);
-  EXPECT_EQ(img.LoadFromBitmap(Picture(8, 8, true), 0, 0, 8, 8, 21), kOk);
+  EXPECT_EQ(img.LoadFromBitmap(Picture(8, 8, true), 0, 0, 8, 8, media::kFormatA8R8G8B8), kOk);
 }
 
 TEST(PatternPages, WithoutTheConverterEveryLoadFails) {
   SetConverterAvailable(false);
   PatternPages img;
-  EXPECT_EQ(img.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, 21), kErrConverter);
+  EXPECT_EQ(img.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, media::kFormatA8R8G8B8),
+            kErrConverter);
   bool read = false;
-  EXPECT_EQ(img.LoadFromFile("x.tga", 0, 0, 4, 4, 21,
+  EXPECT_EQ(img.LoadFromFile("x.tga", 0, 0, 4, 4, media::kFormatA8R8G8B8,
                              [&](const std::string&) {
                                read = true;
                                return Picture(4, 4, true);
@@ -153,11 +158,12 @@ TEST(PatternPages, WithoutTheConverterEveryLoadFails) {
   EXPECT_FALSE(read);
   PatternPages source;
   SetConverterAvailable(true);
-  ASSERT_EQ(source.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, 21), kOk);
+  ASSERT_EQ(source.LoadFromBitmap(Picture(4, 4, true), 0, 0, 4, 4, media::kFormatA8R8G8B8), kOk);
   std::vector<uint8_t> record;
   ASSERT_EQ(BuildRawImage(source, &record), kOk);
   SetConverterAvailable(false);
-  EXPECT_EQ(img.LoadFromMemory(record.data(), record.size(), 21), kErrConverter);
+  EXPECT_EQ(img.LoadFromMemory(record.data(), record.size(), media::kFormatA8R8G8B8),
+            kErrConverter);
   EXPECT_FALSE(img.loaded());
   SetConverterAvailable(true);
 }
@@ -168,12 +174,14 @@ TEST(PatternPages, LoadFromFileChecksBeforeReadingAndPassesReaderErrors) {
     throw ImageFileError("Cannot open file \"" + path + "\"");
   };
   EXPECT_EQ(img.LoadFromFile("a.bmp", 0, 0, 4, 4, kFormatA8, failing), kErrFormat);
-  EXPECT_THROW(img.LoadFromFile("a.bmp", 0, 0, 4, 4, 21, failing), ImageFileError);
+  EXPECT_THROW(img.LoadFromFile("a.bmp", 0, 0, 4, 4, media::kFormatA8R8G8B8, failing),
+               ImageFileError);
   EXPECT_FALSE(img.loaded());
   auto good = [](const std::string&) { return Picture(100, 50, false); };
-  ASSERT_EQ(img.LoadFromFile("a.bmp", 50, 50, 64, 64, 21, good), kOk);
+  ASSERT_EQ(img.LoadFromFile("a.bmp", 50, 50, 64, 64, media::kFormatA8R8G8B8, good), kOk);
   EXPECT_EQ(img.pattern_count(), 2);
-  EXPECT_EQ(img.LoadFromFile("a.bmp", 50, 50, 64, 64, 21, failing), kErrInvalidCall);
+  EXPECT_EQ(img.LoadFromFile("a.bmp", 50, 50, 64, 64, media::kFormatA8R8G8B8, failing),
+            kErrInvalidCall);
 }
 
 // Raw image records.
@@ -189,7 +197,8 @@ std::vector<uint8_t> Record(int32_t tw, int32_t th, int32_t pw, int32_t ph, int3
 
 TEST(RawImage, BuiltRecordLoadsBackToTheSamePages) {
   PatternPages source;
-  ASSERT_EQ(source.LoadFromBitmap(Picture(90, 10, true), 10, 10, 40, 20, 21), kOk);
+  ASSERT_EQ(source.LoadFromBitmap(Picture(90, 10, true), 10, 10, 40, 20, media::kFormatA8R8G8B8),
+            kOk);
   std::vector<uint8_t> record;
   ASSERT_EQ(BuildRawImage(source, &record), kOk);
   ASSERT_EQ(record.size(), 24u + 2u * 40u * 20u * 4u);
@@ -200,7 +209,7 @@ TEST(RawImage, BuiltRecordLoadsBackToTheSamePages) {
   EXPECT_EQ(h.texture_count, 2);
 
   PatternPages copy;
-  ASSERT_EQ(copy.LoadFromMemory(record.data(), record.size(), 21), kOk);
+  ASSERT_EQ(copy.LoadFromMemory(record.data(), record.size(), media::kFormatA8R8G8B8), kOk);
   EXPECT_EQ(copy.pages(), source.pages());
   EXPECT_EQ(copy.pattern_count(), 16);  // every slot of every texture
   EXPECT_EQ(copy.patterns_per_row(), 4);
@@ -209,7 +218,7 @@ TEST(RawImage, BuiltRecordLoadsBackToTheSamePages) {
 TEST(RawImage, ZeroPatternSizeMeansTheTexture) {
   std::vector<uint8_t> r = Record(8, 4, 0, 0, 3, 3 * 8 * 4 * 4);
   PatternPages img;
-  ASSERT_EQ(img.LoadFromMemory(r.data(), r.size(), 21), kOk);
+  ASSERT_EQ(img.LoadFromMemory(r.data(), r.size(), media::kFormatA8R8G8B8), kOk);
   EXPECT_EQ(img.pattern_width(), 8);
   EXPECT_EQ(img.pattern_height(), 4);
   EXPECT_EQ(img.pattern_count(), 3);
@@ -243,15 +252,17 @@ TEST(RawImage, BadRecords) {
   cases[1].record.pop_back();
   for (auto& c : cases) {
     PatternPages img;
-    EXPECT_EQ(img.LoadFromMemory(c.record.data(), c.record.size(), 21), c.code) << c.what;
+    EXPECT_EQ(img.LoadFromMemory(c.record.data(), c.record.size(), media::kFormatA8R8G8B8), c.code)
+        << c.what;
     EXPECT_EQ(img.loaded(), c.code == kOk) << c.what;
   }
   std::vector<uint8_t> wrong = Record(8, 4, 4, 4, 2, full);
   wrong[3] = 'H';
   PatternPages img;
-  EXPECT_EQ(img.LoadFromMemory(wrong.data(), wrong.size(), 21), kErrInvalidData);
+  EXPECT_EQ(img.LoadFromMemory(wrong.data(), wrong.size(), media::kFormatA8R8G8B8),
+            kErrInvalidData);
   EXPECT_EQ(img.LoadFromMemory(wrong.data(), wrong.size(), kFormatA8), kErrFormat);
-  EXPECT_EQ(img.LoadFromMemory(nullptr, 0, 21), kErrInvalidData);
+  EXPECT_EQ(img.LoadFromMemory(nullptr, 0, media::kFormatA8R8G8B8), kErrInvalidData);
 }
 
 TEST(RawImage, NothingToBuildFromAnEmptyImage) {
@@ -281,7 +292,7 @@ class ArchiveImageTest : public ::testing::Test {
     archive_.set_open_mode(OpenMode::kOverwrite);
     ASSERT_EQ(archive_.Open(), kOk);
     PatternPages source;
-    ASSERT_EQ(source.LoadFromBitmap(Picture(16, 8, true), 8, 8, 8, 8, 21), kOk);
+    ASSERT_EQ(source.LoadFromBitmap(Picture(16, 8, true), 8, 8, 8, 8, media::kFormatA8R8G8B8), kOk);
     ASSERT_EQ(BuildRawImage(source, &record_), kOk);
   }
   test::TempDir dir_;
@@ -303,27 +314,30 @@ TEST_F(ArchiveImageTest, RecordTypesAndNames) {
   for (const auto& c : cases) {
     ASSERT_EQ(archive_.WriteRecord(c.name, c.type, record_), kOk) << c.name;
     PatternPages img;
-    EXPECT_EQ(img.LoadFromArchive(archive_, c.name, 21), c.code) << c.name;
+    EXPECT_EQ(img.LoadFromArchive(archive_, c.name, media::kFormatA8R8G8B8), c.code) << c.name;
     EXPECT_EQ(img.loaded(), c.code == kOk) << c.name;
     if (c.code == kOk) {
       EXPECT_EQ(img.pattern_count(), 2);
     }
   }
   PatternPages img;
-  EXPECT_EQ(img.LoadFromArchive(archive_, "FONT", 21), kOk);
+  EXPECT_EQ(img.LoadFromArchive(archive_, "FONT", media::kFormatA8R8G8B8), kOk);
 }
 
 TEST_F(ArchiveImageTest, CodesPassThroughAndLongNamesAreCut) {
   ASSERT_EQ(archive_.WriteRecord(std::string(31, 'p'), 1, record_), kOk);
   ASSERT_EQ(archive_.WriteRecord("text", 1, std::vector<uint8_t>{'n', 'o', 'p', 'e'}), kOk);
   PatternPages img;
-  EXPECT_EQ(img.LoadFromArchive(archive_, "missing", 21), kErrRecordNotFound);
-  EXPECT_EQ(img.LoadFromArchive(archive_, "text", 21), kErrInvalidData);
-  EXPECT_EQ(img.LoadFromArchive(archive_, std::string(31, 'P') + "PPP", 21), kOk);
-  EXPECT_EQ(img.LoadFromArchive(archive_, std::string(31, 'p'), 21), kErrInvalidCall);
+  EXPECT_EQ(img.LoadFromArchive(archive_, "missing", media::kFormatA8R8G8B8), kErrRecordNotFound);
+  EXPECT_EQ(img.LoadFromArchive(archive_, "text", media::kFormatA8R8G8B8), kErrInvalidData);
+  EXPECT_EQ(img.LoadFromArchive(archive_, std::string(31, 'P') + "PPP", media::kFormatA8R8G8B8),
+            kOk);
+  EXPECT_EQ(img.LoadFromArchive(archive_, std::string(31, 'p'), media::kFormatA8R8G8B8),
+            kErrInvalidCall);
   SetConverterAvailable(false);
   img.Release();
-  EXPECT_EQ(img.LoadFromArchive(archive_, std::string(31, 'p'), 21), kErrConverter);
+  EXPECT_EQ(img.LoadFromArchive(archive_, std::string(31, 'p'), media::kFormatA8R8G8B8),
+            kErrConverter);
   SetConverterAvailable(true);
 }
 

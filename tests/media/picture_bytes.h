@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "media/le_bytes.h"
+
 namespace bv::test {
 
 inline void PutU16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-  b[at] = static_cast<uint8_t>(v);
-  b[at + 1] = static_cast<uint8_t>(v >> 8);
+  media::WriteU16(b.data() + at, static_cast<uint16_t>(v));
 }
 inline void PutU32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-  PutU16(b, at, v & 0xFFFF);
-  PutU16(b, at + 2, v >> 16);
+  media::WriteU32(b.data() + at, v);
 }
 inline void AddU32(std::vector<uint8_t>& b, uint32_t v) {
   b.resize(b.size() + 4);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "media/error_codes.h"
+#include "media/pixel_format.h"
 #include "render/device_fixture.h"
 #include "render/font_archive.h"
 #include "support/temp_dir.h"
@@ -32,7 +33,7 @@ class BitmapFontTest : public DeviceTest {
     DeviceTest::SetUp();
     path_ = dir_.File("data/font.fnt");
     ASSERT_TRUE(WriteFontArchive(path_, TestFont()));
-    ASSERT_EQ(font_.LoadFont(path_, 21), 0);
+    ASSERT_EQ(font_.LoadFont(path_, media::kFormatA8R8G8B8), 0);
     device_.SetAntialias(false);
   }
   void TearDown() override {
@@ -202,7 +203,8 @@ TEST_F(BitmapFontTest, ItalicLeansTheTopEdgeRight) {
 TEST(BitmapFontStateTest, WithoutAFontTextCallsFailOrMeasureNothing) {
   BitmapFont font;
   EXPECT_FALSE(font.loaded());
-  EXPECT_EQ(font.LoadFont("font.fnt", 21), media::kErrInvalidCall);  // no device
+  EXPECT_EQ(font.LoadFont("font.fnt", media::kFormatA8R8G8B8),
+            media::kErrInvalidCall);  // no device
   EXPECT_EQ(font.TextOut("A", 0, 0, kWhite), media::kErrInvalidCall);
   EXPECT_EQ(font.TextOut("", 0, 0, kWhite, 5), media::kErrInvalidCall);
   EXPECT_EQ(font.TextWidth("A"), 0);
@@ -216,7 +218,7 @@ class FontLoadTest : public DeviceTest {
     const std::string path = dir_.File("font.fnt");
     EXPECT_TRUE(WriteFontArchive(path, spec));
     if (damage) damage(path);
-    return font_.LoadFont(path, 21);
+    return font_.LoadFont(path, media::kFormatA8R8G8B8);
   }
   void ExpectNothingLoaded() {
     EXPECT_FALSE(font_.loaded());
@@ -236,7 +238,7 @@ TEST_F(FontLoadTest, AWrongSignatureIsRefused) {
 }
 
 TEST_F(FontLoadTest, AMissingFileCannotBeRead) {
-  EXPECT_EQ(font_.LoadFont(dir_.File("none.fnt"), 21), media::kErrDiskRead);
+  EXPECT_EQ(font_.LoadFont(dir_.File("none.fnt"), media::kFormatA8R8G8B8), media::kErrDiskRead);
   ExpectNothingLoaded();
 }
 
@@ -287,7 +289,7 @@ TEST_F(FontLoadTest, ShutdownOrderOfTheGame) {
   // Device first, then the font, then the images, as the main window goes.
   ASSERT_EQ(Load(TestFont()), 0);
   render::PatternImage image(device_);
-  ASSERT_EQ(image.LoadFromBitmap(Strip(2, 2, {kOpaque}), 0, 0, 2, 2, 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(Strip(2, 2, {kOpaque}), 0, 0, 2, 2, media::kFormatA8R8G8B8), 0);
   device_.Shutdown();
   EXPECT_EQ(font_.TextOut("A", 0, 0, kWhite), 0);  // loaded, though nothing can be drawn
   EXPECT_EQ(font_.UnloadFont(), 0);

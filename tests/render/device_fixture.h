@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "media/pixel_format.h"
 #include "render/color.h"
 #include "render/draw_device.h"
 #include "render/pattern_image.h"
@@ -90,7 +91,9 @@ class DeviceTest : public ::testing::Test {
   render::PatternImage& MakeImage(int pw, int ph, int tw, int th,
                                   const std::vector<uint32_t>& pattern_argb) {
     images_.push_back(std::make_unique<render::PatternImage>(device_));
-    EXPECT_EQ(images_.back()->LoadFromBitmap(Strip(pw, ph, pattern_argb), pw, ph, tw, th, 21), 0);
+    EXPECT_EQ(images_.back()->LoadFromBitmap(Strip(pw, ph, pattern_argb), pw, ph, tw, th,
+                                             media::kFormatA8R8G8B8),
+              0);
     return *images_.back();
   }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "media/error_codes.h"
+#include "media/pixel_format.h"
 #include "render/device_fixture.h"
 #include "render/effect.h"
 #include "render/line_raster.h"
@@ -55,8 +56,8 @@ TEST_F(DrawDeviceTest, ZeroSizedRectsDrawNothing) {
 }
 
 TEST_F(DrawDeviceTest, ExtremeRectanglesDrawTheirVisiblePartAndNoMore) {
-  ASSERT_EQ(device_.FillRect(630, 0, INT32_MAX, 2, kRed, 0), 0);        // right edge overflows
-  ASSERT_EQ(device_.FillRect(5, 100, INT32_MIN, 1, kGreen, 0), 0);      // extends far left
+  ASSERT_EQ(device_.FillRect(630, 0, INT32_MAX, 2, kRed, 0), 0);    // right edge overflows
+  ASSERT_EQ(device_.FillRect(5, 100, INT32_MIN, 1, kGreen, 0), 0);  // extends far left
   ASSERT_EQ(device_.FrameRect(INT32_MAX - 1, 0, 50, 50, kWhite, kRed, 0), 0);
   ASSERT_EQ(device_.FrameRect(300, 300, INT32_MIN, INT32_MIN, kWhite, kRed, 0), 0);
   Snap();
@@ -365,7 +366,7 @@ TEST(DrawDeviceStateTest, EveryOperationNeedsAnInitialisedDevice) {
       [&] { return d.DrawImage(image, 0, 0, 0, 0); },
       [&] { return d.DrawImageTinted(image, 0, 0, 0, 0, 0); },
       [&] { return d.Flush(); },
-      [&] { return image.LoadFromBitmap(Strip(1, 1, {0u}), 0, 0, 1, 1, 21); },
+      [&] { return image.LoadFromBitmap(Strip(1, 1, {0u}), 0, 0, 1, 1, media::kFormatA8R8G8B8); },
   };
   for (const auto& call : calls) EXPECT_EQ(call(), media::kErrInvalidCall);
 }

@@ -12,6 +12,7 @@
 #include "media/bitmap.h"
 #include "media/le_bytes.h"
 #include "media/pattern_pages.h"
+#include "media/pixel_format.h"
 #include "media/raw_image.h"
 #include "media/record_archive.h"
 
@@ -60,7 +61,8 @@ inline std::vector<uint8_t> SizeTable(const FontSpec& f) {
 inline bool WriteFontArchive(const std::string& path, const FontSpec& f) {
   media::PatternPages pages;
   // Every glyph in one 128 by 64 texture, so a line of text is one batch.
-  if (pages.LoadFromBitmap(GlyphStrip(f), f.cell_width, f.cell_height, 128, 64, 21) != 0) {
+  if (pages.LoadFromBitmap(GlyphStrip(f), f.cell_width, f.cell_height, 128, 64,
+                           media::kFormatA8R8G8B8) != 0) {
     return false;
   }
   std::vector<uint8_t> record;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/world.h"
+#include "media/pixel_format.h"
 #include "render/bitmap_font.h"
 #include "render/draw_device.h"
 #include "render/font_archive.h"
@@ -73,7 +74,7 @@ class Bench {
     f.heights.assign(224, 10);
     const std::string path = dir_.File("font.fnt");
     bv::test::WriteFontArchive(path, f);
-    font_.LoadFont(path, 21);
+    font_.LoadFont(path, bv::media::kFormatA8R8G8B8);
     options_.set_show_fps(true);
     BuildLevel();
   }
@@ -132,7 +133,8 @@ class Bench {
  private:
   PatternImage* Make(int pw, int ph, int tw, int th, const std::vector<uint32_t>& colours) {
     images_.push_back(std::make_unique<PatternImage>(device_));
-    images_.back()->LoadFromBitmap(bv::test::Strip(pw, ph, colours), pw, ph, tw, th, 21);
+    images_.back()->LoadFromBitmap(bv::test::Strip(pw, ph, colours), pw, ph, tw, th,
+                                   bv::media::kFormatA8R8G8B8);
     return images_.back().get();
   }
 
@@ -169,7 +171,7 @@ void Run(benchmark::State& state, Bench& bench) {
 void BM_MenuFrame(benchmark::State& state) {
   Bench bench;
   World& w = bench.world();
-  w.transition = 900;
+  w.transition = bv::game::kPlaySteady;
   w.mission_unit = "cd";
   bench.Player(0, 2525.0f, 2525.0f);
   Run(state, bench);
@@ -181,9 +183,9 @@ BENCHMARK(BM_MenuFrame)->Unit(benchmark::kMillisecond);
 void BM_CrowdedTwoPlayerFrame(benchmark::State& state) {
   Bench bench;
   World& w = bench.world();
-  w.transition = 900;
+  w.transition = bv::game::kPlaySteady;
   w.second_player = 1;
-  w.game_mode = 1;
+  w.game_mode = bv::game::kDeathmatch;
   w.mission_unit = "morderstw";
   w.cycle100 = 30;
   bench.Player(0, 2525.0f, 2525.0f);

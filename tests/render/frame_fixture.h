@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/world.h"
+#include "media/pixel_format.h"
 #include "render/bitmap_font.h"
 #include "render/color.h"
 #include "render/draw_device.h"
@@ -61,7 +62,7 @@ class FrameTest : public ::testing::Test {
     world_ = std::make_unique<game::World>();
     game::World& w = *world_;
     w.ambient_color = game::kPowerOn;
-    w.transition = 900;
+    w.transition = game::kPlaySteady;
     w.cycle100 = 50;  // sprite alpha 225
     w.hud_alpha = 255;
     w.minimap_alpha = 255;
@@ -91,7 +92,9 @@ class FrameTest : public ::testing::Test {
   render::PatternImage* MakeImage(int pw, int ph, int tw, int th,
                                   const std::vector<uint32_t>& pattern_argb) {
     images_.push_back(std::make_unique<render::PatternImage>(device_));
-    EXPECT_EQ(images_.back()->LoadFromBitmap(Strip(pw, ph, pattern_argb), pw, ph, tw, th, 21), 0);
+    EXPECT_EQ(images_.back()->LoadFromBitmap(Strip(pw, ph, pattern_argb), pw, ph, tw, th,
+                                             media::kFormatA8R8G8B8),
+              0);
     return images_.back().get();
   }
 
@@ -119,7 +122,7 @@ class FrameTest : public ::testing::Test {
     f.heights.assign(96, 10);
     const std::string path = dir_.File("font.fnt");
     ASSERT_TRUE(WriteFontArchive(path, f));
-    ASSERT_EQ(font_.LoadFont(path, 21), 0);
+    ASSERT_EQ(font_.LoadFont(path, media::kFormatA8R8G8B8), 0);
   }
 
   // Level cells get texture 1 and a colour that names them: red 2*x,

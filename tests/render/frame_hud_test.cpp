@@ -96,8 +96,9 @@ TEST_F(FrameHudTest, TheMiniMapPlotsWallsCdsAndActorsAroundThePlayer) {
   auto cell = [&](int x, int y) -> game::MapCell& { return world().grid[x][y]; };
   cell(52, 50) = {3, 0, 255, 255, 255, 1, 0, 0, 0, 0};   // a wall
   cell(48, 53) = {3, 0, 255, 255, 255, 12, 0, 0, 0, 0};  // a CD
-  cell(55, 45) = {3, 0, 255, 255, 255, 0, 0, 7, 0, 0};   // where an actor started
-  cell(56, 50) = {3, 0, 255, 255, 255, 1, 0, 0, 0, 0};   // six columns away
+  // Kept: the mark is where an actor started, whether or not one is there now.
+  cell(55, 45) = {3, 0, 255, 255, 255, 0, 0, 7, 0, 0};
+  cell(56, 50) = {3, 0, 255, 255, 255, 1, 0, 0, 0, 0};  // six columns away
   Draw();
   EXPECT_EQ(At(4, 374), 0xFFFFFFu);  // the box's border
   EXPECT_EQ(At(105, 475), 0xFFFFFFu);
@@ -182,6 +183,7 @@ TEST_F(FrameTextTest, LabelsAndValuesSitAtTheirColumnsWithShadows) {
   }
 }
 
+// Kept: a negative message timer is not 0, so the message shows.
 TEST_F(FrameTextTest, ThePlayersMessageShowsWhileItsTimerIsNotZero) {
   world().players[0].message = "Znalazles apteczke...";
   for (int16_t timer : {300, 1, -1}) {

@@ -6,6 +6,7 @@
 
 #include "media/converter.h"
 #include "media/error_codes.h"
+#include "media/pixel_format.h"
 #include "render/device_fixture.h"
 #include "render/pattern_coords.h"
 #include "support/temp_dir.h"
@@ -131,7 +132,7 @@ TEST_F(PatternImageTest, MirrorAndFlipExchangeTheTexels) {
   // One 2 by 2 pattern with four different texels.
   media::Bitmap picture{2, 2, true, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu}};
   render::PatternImage image(device_);
-  ASSERT_EQ(image.LoadFromBitmap(picture, 0, 0, 2, 2, 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(picture, 0, 0, 2, 2, media::kFormatA8R8G8B8), 0);
   const Color white[4] = {kOpaque, kOpaque, kOpaque, kOpaque};
   auto quad_at = [](int x) {
     return std::array<Point, 4>{Point{x, 0}, Point{x + 2, 0}, Point{x + 2, 2}, Point{x, 2}};
@@ -160,7 +161,7 @@ TEST_F(PatternImageTest, QuadsReachingFarPastTheTargetStillCoverTheirPixels) {
   // the visible part is drawn and the renderer is not asked for a huge surface.
   media::Bitmap picture{4, 1, true, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu}};
   render::PatternImage image(device_);
-  ASSERT_EQ(image.LoadFromBitmap(picture, 0, 0, 4, 1, 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(picture, 0, 0, 4, 1, media::kFormatA8R8G8B8), 0);
   const Color white[4] = {kOpaque, kOpaque, kOpaque, kOpaque};
   const Point far_left[4] = {{-35000, 0}, {5000, 0}, {5000, 2}, {-35000, 2}};
   const Point far_right[4] = {{0, 10}, {40000, 10}, {40000, 12}, {0, 12}};
@@ -222,21 +223,27 @@ TEST_F(PatternImageTest, LoadFailuresLeaveTheImageUnloaded) {
   const media::Bitmap picture = Strip(2, 2, kFour);
   EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 28), media::kErrFormat);  // A8 is refused
   EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 99), media::kErrFormat);
-  EXPECT_EQ(image.LoadFromBitmap(picture, 8, 2, 4, 4, 21), media::kErrInvalidCall);
-  EXPECT_EQ(image.LoadFromBitmap(media::Bitmap{}, 0, 0, 4, 4, 21), media::kErrInvalidCall);
+  EXPECT_EQ(image.LoadFromBitmap(picture, 8, 2, 4, 4, media::kFormatA8R8G8B8),
+            media::kErrInvalidCall);
+  EXPECT_EQ(image.LoadFromBitmap(media::Bitmap{}, 0, 0, 4, 4, media::kFormatA8R8G8B8),
+            media::kErrInvalidCall);
   const uint8_t not_an_image[32] = {'P', 'I', 'M', 'X'};
-  EXPECT_EQ(image.LoadFromMemory(not_an_image, sizeof not_an_image, 21), media::kErrInvalidData);
-  EXPECT_THROW(image.LoadFromFile("/nonexistent/brimvale/none.tga", 0, 0, 64, 64, 21),
-               media::ImageReadError);
+  EXPECT_EQ(image.LoadFromMemory(not_an_image, sizeof not_an_image, media::kFormatA8R8G8B8),
+            media::kErrInvalidData);
+  EXPECT_THROW(
+      image.LoadFromFile("/nonexistent/brimvale/none.tga", 0, 0, 64, 64, media::kFormatA8R8G8B8),
+      media::ImageReadError);
   media::SetConverterAvailable(false);
-  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 21), media::kErrConverter);
+  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, media::kFormatA8R8G8B8),
+            media::kErrConverter);
   media::SetConverterAvailable(true);
   EXPECT_FALSE(image.loaded());
   EXPECT_EQ(image.texture_count(), 0);
-  ASSERT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, media::kFormatA8R8G8B8), 0);
   EXPECT_TRUE(image.loaded());
   EXPECT_EQ(image.pattern_count(), 4);
-  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, 21), media::kErrInvalidCall);  // loaded
+  EXPECT_EQ(image.LoadFromBitmap(picture, 2, 2, 4, 4, media::kFormatA8R8G8B8),
+            media::kErrInvalidCall);  // loaded
   EXPECT_EQ(image.Release(), 0);
   EXPECT_FALSE(image.loaded());
   EXPECT_EQ(device_.DrawImage(image, 0, 0, 0, 0), media::kErrInvalidCall);
@@ -259,7 +266,7 @@ TEST_F(PatternImageTest, LoadsAPictureFileCutIntoPatterns) {
     out.write(reinterpret_cast<const char*>(tga.data()), static_cast<std::streamsize>(tga.size()));
   }
   render::PatternImage image(device_);
-  ASSERT_EQ(image.LoadFromFile(path, 50, 50, 64, 64, 21), 0);
+  ASSERT_EQ(image.LoadFromFile(path, 50, 50, 64, 64, media::kFormatA8R8G8B8), 0);
   EXPECT_EQ(image.pattern_count(), 2);
   EXPECT_EQ(image.texture_count(), 2);
   ASSERT_EQ(device_.DrawImage(image, 0, 0, 1, 5), 0);  // opaque: alpha blending changes nothing
@@ -293,7 +300,8 @@ TEST_F(PatternImageTest, OtherFormatsShowTheirPrecision) {
 
 TEST_F(PatternImageTest, ReleasingAnImageSendsItsQueuedQuadsFirst) {
   auto image = std::make_unique<render::PatternImage>(device_);
-  ASSERT_EQ(image->LoadFromBitmap(Strip(2, 2, {0xFF00FF00u}), 0, 0, 2, 2, 21), 0);
+  ASSERT_EQ(image->LoadFromBitmap(Strip(2, 2, {0xFF00FF00u}), 0, 0, 2, 2, media::kFormatA8R8G8B8),
+            0);
   ASSERT_EQ(device_.DrawImage(*image, 5, 5, 0, 0), 0);
   image.reset();
   ASSERT_EQ(device_.FillRect(0, 0, 1, 1, kRed, 0), 0);
@@ -363,7 +371,7 @@ TEST(PatternImageLifetimeTest, ADeviceDestroyedFirstLeavesImagesSafe) {
   auto device = std::make_unique<render::DrawDevice>();
   ASSERT_EQ(device->CreateForSurface(s), 0);
   render::PatternImage image(*device);
-  ASSERT_EQ(image.LoadFromBitmap(Strip(1, 1, {kOpaque}), 0, 0, 1, 1, 21), 0);
+  ASSERT_EQ(image.LoadFromBitmap(Strip(1, 1, {kOpaque}), 0, 0, 1, 1, media::kFormatA8R8G8B8), 0);
   device.reset();
   EXPECT_EQ(image.device(), nullptr);
   EXPECT_EQ(image.Release(), 0);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "media/pixel_format.h"
 #include "render/bitmap_font.h"
 #include "render/draw_device.h"
 #include "render/font_archive.h"
@@ -33,20 +34,23 @@ struct Scene {
     // Each cell texture is an image of its own, as the game's 256 are.
     for (int i = 0; i < 64; ++i) {
       tiles.push_back(std::make_unique<PatternImage>(device));
-      tiles.back()->LoadFromBitmap(bv::test::Strip(50, 50, {0xFF808080u + i}), 50, 50, 64, 64, 21);
+      tiles.back()->LoadFromBitmap(bv::test::Strip(50, 50, {0xFF808080u + i}), 50, 50, 64, 64,
+                                   bv::media::kFormatA8R8G8B8);
     }
     for (int i = 0; i < 8; ++i) {
       objects.push_back(std::make_unique<PatternImage>(device));
-      objects.back()->LoadFromBitmap(bv::test::Strip(50, 50, {0x80FFFFFFu}), 50, 50, 64, 64, 21);
+      objects.back()->LoadFromBitmap(bv::test::Strip(50, 50, {0x80FFFFFFu}), 50, 50, 64, 64,
+                                     bv::media::kFormatA8R8G8B8);
     }
     sprite = std::make_unique<PatternImage>(device);
-    sprite->LoadFromBitmap(bv::test::Strip(60, 60, {0xC0FFFFFFu}), 60, 60, 64, 64, 21);
+    sprite->LoadFromBitmap(bv::test::Strip(60, 60, {0xC0FFFFFFu}), 60, 60, 64, 64,
+                           bv::media::kFormatA8R8G8B8);
     bv::test::FontSpec f;
     f.widths.assign(64, 6);
     f.heights.assign(64, 8);
     const std::string path = dir.File("font.fnt");
     bv::test::WriteFontArchive(path, f);
-    font.LoadFont(path, 21);
+    font.LoadFont(path, bv::media::kFormatA8R8G8B8);
   }
   ~Scene() {
     font.UnloadFont();

@@ -52,7 +52,7 @@ TEST(LevelLists, CustomLevelsLoseTheirExtension) {
        {"zoo.dmp", "arena.dmp", "Big map.dmp", "readme.txt", "old.dmp.bak", "upper.DMP", ".dmp"}) {
     Touch(dir.File(std::string("data/levels/custom/") + f));
   }
-  // A folder whose name matches the pattern is listed too.
+  // Kept: a folder whose name matches the pattern is listed too.
   dir.MakeDir("data/levels/custom/folder.dmp");
   EXPECT_EQ(ListCustomLevels(game::PlacesOfProgram(dir.path())),
             (Names{"", "arena", "Big map", "folder", "zoo"}));

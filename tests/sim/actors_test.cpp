@@ -126,7 +126,7 @@ TEST_F(ActorsTest, LossRepeatsForEveryLaterActorInTheSameTick) {
   AddActor(7, 10, 11);
   AddActor(7, 9, 10);
   Tick();
-  // Kept as the game has it: each actor's turn finds the dead player again.
+  // Kept: each actor's turn finds the dead player again, so the loss sound repeats.
   EXPECT_EQ(sounds.Count(SoundSlot::kLost), 3);
   EXPECT_EQ(world->center_message, "Przegrana");
   EXPECT_EQ(world->center_message_timer, 1019);  // the timer step follows the actors

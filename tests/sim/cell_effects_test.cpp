@@ -1,5 +1,6 @@
 #include "sim/cell_effects.h"
 
+#include <climits>
 #include <functional>
 
 #include "sim_harness.h"
@@ -108,6 +109,19 @@ TEST_F(CellEffectsTest, PickupsWhoseConditionFailsStayOnTheFloor) {
   }
 }
 
+// Kept: the 32-bit counters wrap around instead of stopping at the limit.
+TEST_F(CellEffectsTest, PointsAndAmmunitionWrapAroundPastTheThirtyTwoBitLimit) {
+  StartOn(game::obj::kMedkit);
+  P(0).health = 100;
+  P(0).points = INT32_MAX - 5;
+  Tick();
+  EXPECT_EQ(P(0).points, INT32_MIN + 4);
+  StartOn(game::obj::kEagleAmmoBig);
+  P(0).weapons[1].ammo = INT32_MAX - 50;
+  Tick();
+  EXPECT_EQ(P(0).weapons[1].ammo, INT32_MIN + 49);
+}
+
 TEST_F(CellEffectsTest, SoundCellsPlayOnceAndVanish) {
   const std::pair<uint8_t, SoundSlot> cases[] = {{13, SoundSlot::kAlert},
                                                  {14, SoundSlot::kLvlSnd},
@@ -162,6 +176,7 @@ TEST_F(CellEffectsTest, MatchingCardOpensTheDoorAndIsUsedUp) {
   EXPECT_EQ(sounds.Count(SoundSlot::kOpenDoor), 1);
 }
 
+// Kept: only the first probe cell with an overlay is tried.
 TEST_F(CellEffectsTest, WrongCardOrSecondDoorDoesNothing) {
   test::LevelBuilder level = OpenLevel();
   level.Object(11, 10, 40);  // right: card 35
@@ -219,6 +234,7 @@ TEST_F(CellEffectsTest, MovingFloorsPushInEveryState) {
   EXPECT_EQ(Here(), 48);
 }
 
+// Kept: the push is not tested against walls.
 TEST_F(CellEffectsTest, MovingFloorPushesIntoWalls) {
   StartOn(48);
   Cell(11, 10).object = 1;
@@ -286,6 +302,7 @@ TEST_F(CellEffectsTest, OptionsCellOpensTheOptionsAndSendsPlayerOneHome) {
   EXPECT_EQ(host.options_opened, 1);
 }
 
+// Kept: the menu cells act on player 0's cell also in player 1's pass.
 TEST_F(CellEffectsTest, MenuCellsReadPlayerOnesCellInBothPasses) {
   test::LevelBuilder level = OpenLevel();
   level.Object(10, 10, 17);

@@ -34,6 +34,7 @@ TEST_F(MatchRulesTest, RivalReachNeedsRangeAndSight) {
   EXPECT_EQ(P(1).target_player, 1);
 }
 
+// Kept: the rival's reach is found after the shots of the tick.
 TEST_F(MatchRulesTest, ShotInTheTickTheRivalComesIntoReachMisses) {
   StartMatch(1);
   Hold(0, Action::kAttack);
@@ -81,6 +82,7 @@ TEST_F(MatchRulesTest, FragLimitWinsOnEquality) {
   EXPECT_EQ(sounds.Count(SoundSlot::kWin), 1);
 }
 
+// Kept: only reaching the frag limit exactly wins.
 TEST_F(MatchRulesTest, FragBeyondTheLimitDoesNotWin) {
   options.set_frag_limit(5);
   StartMatch(1);

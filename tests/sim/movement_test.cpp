@@ -26,6 +26,7 @@ TEST_F(MovementTest, StraightStepIsWalkSpeedAndAttackSlowsIt) {
   EXPECT_FLOAT_EQ(P(0).y, Centre(10));
 }
 
+// Kept: the diagonal divisor is 1.1414213562, not the square root of two.
 TEST_F(MovementTest, DiagonalStepDividesByTheKeptDivisor) {
   // The divisor is 1.1414213562, not the square root of two.
   Hold(0, Action::kUp);
@@ -99,7 +100,7 @@ TEST_F(MovementTest, PositionsOutsideTheGridReadAsSolid) {
   // probes are cell -1, held as byte 255, which reads as the solid reset cell.
   auto fresh = std::make_unique<game::World>();
   world.swap(fresh);
-  world->transition = 900;
+  world->transition = game::kPlaySteady;
   P(0).walk_speed = 3;
   Hold(0, Action::kLeft);
   Tick();

@@ -9,6 +9,7 @@
 namespace bv::sim {
 namespace {
 
+// Kept: a clock minute is 6000 steps, and the excess past it is dropped.
 TEST(PlayClock, StepsAddUpAndAFullMinuteStartsAgainFromZero) {
   struct Case {
     double steps;
@@ -18,7 +19,7 @@ TEST(PlayClock, StepsAddUpAndAFullMinuteStartsAgainFromZero) {
   };
   for (const Case c :
        {Case{0.0, 1.5, 1.5, 0}, Case{5998.0, 1.0, 5999.0, 0}, Case{5999.0, 1.0, 0.0, 1},
-        // What runs past the minute is dropped, not carried.
+        // Kept: what runs past the minute is dropped, not carried.
         Case{5999.0, 2.0, 0.0, 1}, Case{100.0, 8000.0, 0.0, 1}}) {
     auto w = std::make_unique<game::World>();
     w->clock_steps = c.steps;

@@ -226,6 +226,32 @@ TEST_F(RunnerTest, SeedMakesRunsRepeatable) {
   EXPECT_EQ(RunOk(scenario)["final"]["respawn_timer"], RunOk(scenario)["final"]["respawn_timer"]);
 }
 
+TEST_F(RunnerTest, TheFinalWorldHashRepeatsAndTellsRunsApart) {
+  const json scenario = json::parse(R"({
+    "seed": 5,
+    "world": {"transition": 0},
+    "input": [{"from": 230, "to": 260, "keys": ["p1.up"]}],
+    "ticks": 300
+  })");
+  const std::string hash = RunOk(scenario)["final"]["world_hash"];
+  EXPECT_EQ(hash.size(), 16u);
+  EXPECT_EQ(hash.find_first_not_of("0123456789abcdef"), std::string::npos) << hash;
+  EXPECT_EQ(RunOk(scenario)["final"]["world_hash"], hash);
+
+  json other_seed = scenario;
+  other_seed["seed"] = 6;
+  EXPECT_NE(RunOk(other_seed)["final"]["world_hash"], hash);
+  json other_input = scenario;
+  other_input["input"][0]["to"] = 259;  // one step less of walking
+  EXPECT_NE(RunOk(other_input)["final"]["world_hash"], hash);
+
+  // Also when the run ends early, at the exit cell.
+  json closing = json::parse(R"({"world": {"transition": 0, "level_number": -1}, "ticks": 500})");
+  const json out = RunOk(closing);
+  EXPECT_LT(out["ticks"], 500);
+  EXPECT_EQ(out["final"]["world_hash"].get<std::string>().size(), 16u);
+}
+
 TEST_F(RunnerTest, BadScenariosExitWithCodeTwoAndOneLine) {
   const std::string good = R"("program_dir": ")" + dir.path() + R"(", "ticks": 1)";
   const std::string cases[] = {

@@ -88,7 +88,8 @@ TEST_F(SightTest, PathStepFindsTheWayAroundAWall) {
 TEST_F(SightTest, PathStepInPlaceFloodFindsRoutesLongerThanTwelveCells) {
   // The way round the wall's lower end is 13 cells long. A flood that moved
   // one cell per pass would not reach the actor within 12 passes; the in-place
-  // flood carries values along the scan and does. Kept as the game has it.
+  // flood carries values along the scan and does.
+  // Kept: the flood runs in place.
   for (int y = 25; y <= 32; ++y) Cell(31, y).object = 1;
   EXPECT_EQ(Step(30, 30, 35, 28), kStepDown);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// A headless game for rule tests: a scratch program directory with crafted
-// levels, the real tick, a key table and recorders for sounds and the host.
+// A headless game for rule tests: crafted levels handed in as bytes, the real
+// tick, a key table and recorders for sounds and the host.
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,14 @@
 #include "game/entity_table.h"
 #include "game/key_source.h"
 #include "game/level_setup.h"
+#include "game/level_store.h"
+#include "game/paths.h"
 #include "game/sound_slots.h"
 #include "game/world.h"
 #include "settings/live_options.h"
 #include "sim/tick.h"
 #include "sim/tick_context.h"
 #include "support/level_builder.h"
-#include "support/temp_dir.h"
 
 namespace bv::sim {
 
@@ -72,7 +73,7 @@ class RecordingHost final : public Host {
 };
 
 constexpr float Centre(int cell) {
-  return static_cast<float>(cell * game::kCellSize + 25);
+  return static_cast<float>(game::CellCentre(cell));
 }
 
 class SimTest : public ::testing::Test {
@@ -82,9 +83,10 @@ class SimTest : public ::testing::Test {
     game::SetStartValues(*world);
   }
 
-  std::string MenuFile() const { return dir.File("data/levels/campaign/0.dmp"); }
-  std::string CampaignFile(int n, const std::string& folder = "Kampania") const {
-    return dir.File("data/levels/campaign/" + folder + "/" + std::to_string(n) + ".dmp");
+  // Data paths of the level store.
+  static std::string MenuFile() { return game::MenuLevelPath(); }
+  static std::string CampaignFile(int n, const std::string& folder = "Kampania") {
+    return game::CampaignLevelPath(folder, n);
   }
   void ChooseCampaign(const std::string& folder = "Kampania") {
     options.set_level_source(settings::LevelSource::kCampaign);
@@ -96,29 +98,20 @@ class SimTest : public ::testing::Test {
   void StartLevel(const test::LevelBuilder& level, int number = 1, uint8_t two_players = 0,
                   uint8_t game_mode = 0) {
     ChooseCampaign();
-    level.Write(number == 0 ? MenuFile() : CampaignFile(number));
+    level.Put(levels, number == 0 ? MenuFile() : CampaignFile(number));
     world->two_players = two_players;
     world->game_mode = game_mode;
     world->level_number = number;
-    ASSERT_EQ(game::SetupLevel(*world, options, places, number, two_players).status,
+    ASSERT_EQ(game::SetupLevel(*world, options, levels, number, two_players).status,
               game::SetupStatus::kLoaded);
-    world->transition = 900;
+    world->transition = game::kPlaySteady;
   }
 
   // An actor of `kind` with its table values, centred on a cell, appended to
   // the actor table (no level file involved).
   int AddActor(int kind, int gx, int gy) {
-    const game::EntityStats* stats = game::StatsForKind(kind);
     int i = world->actor_count++;
-    game::Actor& a = world->actors[i];
-    a = game::Actor{};
-    a.kind = kind;
-    a.x = gx * game::kCellSize + 25;
-    a.y = gy * game::kCellSize + 25;
-    a.hp = a.max_hp = stats->max_hp;
-    a.damage = stats->damage;
-    a.reach = stats->reach;
-    a.step = stats->step;
+    world->actors[i] = game::NewActor(kind, gx, gy);
     if (game::MapCell* c = world->cell_ptr(gx, gy)) c->actor_index = static_cast<int16_t>(i);
     return i;
   }
@@ -147,22 +140,21 @@ class SimTest : public ::testing::Test {
   game::Actor& A(int i) { return world->actors[i]; }
   game::MapCell& Cell(int x, int y) { return world->grid[x][y]; }
 
-  test::TempDir dir;
-  const game::Places places = game::PlacesOfProgram(dir.path());
+  game::MemoryLevelStore levels;
   std::unique_ptr<game::World> world;
   settings::LiveOptions options;
   game::KeyTable keys;
   int tick = 0;
   RecordingSounds sounds{tick};
   RecordingHost host{options};
-  TickServices services{keys, sounds, options, host, places};
+  TickServices services{keys, sounds, options, host, levels};
 };
 
 // A level of open floor with player 1 starting at (10, 10) and player 2 at (10, 14).
 inline test::LevelBuilder OpenLevel() {
   test::LevelBuilder level;
-  level.Entity(10, 10, 1);
-  level.Entity(10, 14, 2);
+  level.Entity(10, 10, game::kPlayer1Start);
+  level.Entity(10, 14, game::kPlayer2Start);
   return level;
 }
 

@@ -9,10 +9,12 @@
 
 #include "game/entity_table.h"
 #include "game/key_source.h"
+#include "game/level_store.h"
 #include "game/sound_slots.h"
 #include "game/world.h"
 #include "settings/live_options.h"
 #include "sim/tick.h"
+#include "sim/world_hash.h"
 
 namespace bv::sim {
 namespace {
@@ -24,16 +26,7 @@ class NoHost final : public Host {
 };
 
 void PutActor(game::World& w, int i, int kind, int gx, int gy) {
-  const game::EntityStats* s = game::StatsForKind(kind);
-  game::Actor& a = w.actors[i];
-  a.kind = kind;
-  a.x = gx * game::kCellSize + 25;
-  a.y = gy * game::kCellSize + 25;
-  a.hp = a.max_hp = s->max_hp;
-  a.damage = s->damage;
-  a.reach = s->reach;
-  a.step = s->step;
-  a.attack_cooldown = 0;
+  w.actors[i] = game::NewActor(kind, gx, gy);
 }
 
 std::unique_ptr<game::World> CrowdedWorld() {
@@ -42,25 +35,25 @@ std::unique_ptr<game::World> CrowdedWorld() {
   for (int x = 0; x < game::kGridWidth; ++x) {
     for (int y = 0; y < game::kGridHeight; ++y) {
       game::MapCell c = game::kResetCell;
-      const bool level = x >= game::kLevelLeft && x < game::kLevelLeft + game::kLevelSize &&
-                         y >= game::kLevelTop && y < game::kLevelTop + game::kLevelSize;
+      const bool level = x >= game::kLevelLeft && x <= game::kLevelRight && y >= game::kLevelTop &&
+                         y <= game::kLevelBottom;
       if (level) {
         c.texture = 1;
-        c.object = (x * 7 + y * 13) % 23 == 0 ? 1 : 0;  // scattered walls
+        c.object = (x * 7 + y * 13) % 23 == 0 ? game::obj::kSolid : game::obj::kFloor;
       }
       w->grid[x][y] = c;
     }
   }
   w->two_players = 1;
   w->second_player = 1;
-  w->game_mode = 0;
-  w->transition = 900;
+  w->game_mode = game::kCooperation;
+  w->transition = game::kPlaySteady;
   const int px[2] = {30, 36};
   for (int p = 0; p < 2; ++p) {
     game::PlayerState& pl = w->players[p];
-    pl.x = pl.spawn_x = static_cast<float>(px[p] * 50 + 25);
-    pl.y = pl.spawn_y = 30 * 50 + 25;
-    w->grid[px[p]][30].object = 0;
+    pl.x = pl.spawn_x = static_cast<float>(game::CellCentre(px[p]));
+    pl.y = pl.spawn_y = static_cast<float>(game::CellCentre(30));
+    w->grid[px[p]][30].object = game::obj::kFloor;
     pl.health = 1 << 30;
     pl.walk_speed = 3;
     pl.weapon = 1;
@@ -99,8 +92,8 @@ void BM_CrowdedPlayTick(benchmark::State& state) {
   keys.Set(world->key_codes[6 + 3], true);
   game::SilentSoundPlayer sounds;
   NoHost host;
-  const game::Places places;  // no level change runs
-  const TickServices services{keys, sounds, options, host, places};
+  game::MemoryLevelStore levels;
+  const TickServices services{keys, sounds, options, host, levels};
   int ticks = 0;
   for (auto _ : state) {
     RunTick(*world, services);
@@ -110,13 +103,21 @@ void BM_CrowdedPlayTick(benchmark::State& state) {
       state.PauseTiming();
       std::copy(start.begin(), start.end(), world->actors.begin());
       world->players = players;
-      world->transition = 900;
+      world->transition = game::kPlaySteady;
       state.ResumeTiming();
     }
   }
   benchmark::DoNotOptimize(world->players[0].health);
 }
 BENCHMARK(BM_CrowdedPlayTick)->Unit(benchmark::kNanosecond);
+
+// The world hash replays and network play take every so many steps: the
+// whole world, every table entry, on the crowded level.
+void BM_WorldHash(benchmark::State& state) {
+  auto world = CrowdedWorld();
+  for (auto _ : state) benchmark::DoNotOptimize(WorldHash(*world));
+}
+BENCHMARK(BM_WorldHash)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace bv::sim

@@ -11,7 +11,7 @@ using game::SoundSlot;
 
 class TickTest : public SimTest {
  protected:
-  void WriteMenu() { OpenLevel().Write(MenuFile()); }
+  void WriteMenu() { OpenLevel().Put(levels, MenuFile()); }
 };
 
 // Intro and level change.
@@ -110,13 +110,13 @@ class ProgressionTest : public TickTest {
   // Level with a CD under player 1's start.
   static test::LevelBuilder CdLevel() {
     test::LevelBuilder level = OpenLevel();
-    level.Object(10, 10, 12);
+    level.Object(10, 10, game::obj::kCd);
     return level;
   }
 };
 
 TEST_F(ProgressionTest, CompletedMissionGoesToTheNextLevelFile) {
-  CdLevel().Write(CampaignFile(2));
+  CdLevel().Put(levels, CampaignFile(2));
   StartLevel(CdLevel(), 1);
   P(0).weapons[2].owned = 1;
   P(0).weapons[2].ammo = 33;
@@ -150,11 +150,11 @@ TEST_F(ProgressionTest, NoFurtherLevelFileWinsTheCampaign) {
 TEST_F(ProgressionTest, CustomLevelEndsWithWygrana) {
   options.set_level_source(settings::LevelSource::kCustom);
   options.set_level_list({"Moja"});
-  CdLevel().Write(dir.File("data/levels/custom/Moja.dmp"));
-  CdLevel().Write(CampaignFile(2));  // another campaign's level 2 does not count
+  CdLevel().Put(levels, game::CustomLevelPath("Moja"));
+  CdLevel().Put(levels, CampaignFile(2));  // another campaign's level 2 does not count
   world->level_number = 1;
-  ASSERT_EQ(game::SetupLevel(*world, options, places, 1, 0).status, SetupStatus::kLoaded);
-  world->transition = 900;
+  ASSERT_EQ(game::SetupLevel(*world, options, levels, 1, 0).status, SetupStatus::kLoaded);
+  world->transition = game::kPlaySteady;
   Tick();
   EXPECT_EQ(world->center_message, "Wygrana");
 }

@@ -3,19 +3,21 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "media/le_bytes.h"
+
 namespace bv::assets {
 
 namespace {
 
 void Put16(Bytes& b, uint32_t v) {
-  b.push_back(v & 255);
-  b.push_back((v >> 8) & 255);
+  media::AppendU16(b, static_cast<uint16_t>(v));
 }
 void Put32(Bytes& b, uint32_t v) {
-  Put16(b, v & 0xffff);
-  Put16(b, v >> 16);
+  media::AppendU32(b, v);
 }
-void PutTag(Bytes& b, const char* t) { b.insert(b.end(), t, t + 4); }
+void PutTag(Bytes& b, const char* t) {
+  b.insert(b.end(), t, t + 4);
+}
 
 }  // namespace
 
@@ -59,9 +61,9 @@ Bytes EncodeBmp(const Image& img, bool with_alpha) {
 Bytes EncodeTga(const Image& img, bool rle) {
   const int w = img.width(), h = img.height();
   Bytes b;
-  b.push_back(0);              // no identification field
-  b.push_back(0);              // no colour map
-  b.push_back(rle ? 10 : 2);   // true colour
+  b.push_back(0);             // no identification field
+  b.push_back(0);             // no colour map
+  b.push_back(rle ? 10 : 2);  // true colour
   for (int i = 0; i < 5; ++i) b.push_back(0);
   Put16(b, 0);
   Put16(b, 0);

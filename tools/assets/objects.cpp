@@ -7,9 +7,12 @@
 
 #include "noise.h"
 #include "painter.h"
+#include "game/object_codes.h"
 #include "texture_kit.h"
 
 namespace bv::assets {
+
+namespace obj = game::obj;
 
 namespace {
 
@@ -281,27 +284,27 @@ Image Pickup(std::function<void(Painter&)> draw, Rgb halo) {
 
 Image MakeObject(int code, const Fonts& fonts) {
   switch (code) {
-    case 2:
+    case obj::kMedkit:
       return Pickup([](Painter& p) {
         Box(p, 9, 13, 32, 20, Hex(0xf4f4f0), Hex(0xc8c8c0), 5);
         p.Fill([](V2 q) { return SdRing(q, {25, 13}, 5, 2); }, C(0x606468));
         p.Fill([](V2 q) { return Union(SdRect(q, 21.5f, 15.5f, 7, 15, 0.5f), SdRect(q, 17.5f, 19.5f, 15, 7, 0.5f)); },
                C(0xd82020));
       }, Hex(0xff6060));
-    case 3:
+    case obj::kEagle:
       return Pickup([](Painter& p) { Eagle(p, 1.0f, {25, 25}, -0.3f); }, kEagle);
-    case 4:
+    case obj::kMp5:
       return Pickup([](Painter& p) { Mp5(p, {25, 25}, -0.35f); }, kMp5);
-    case 5:
+    case obj::kBlaster:
       return Pickup([](Painter& p) { Blaster(p, {25, 25}, -0.3f); }, kBlaster);
-    case 26:
+    case obj::kMinigun:
       return Pickup([](Painter& p) { Minigun(p, {25, 25}, -0.3f); }, kMinigun);
-    case 6:
+    case obj::kEagleAmmo:
       return Pickup([](Painter& p) {
         Box(p, 16, 17, 18, 12, Hex(0xd8b060), Hex(0xa07830), 4);
         Rounds(p, 20, 21, 3, 1, 1.8f, 5);
       }, kEagle);
-    case 9:
+    case obj::kEagleAmmoBig:
       return Pickup([](Painter& p) {
         Box(p, 6, 8, 38, 28, Hex(0x6a6a50), Hex(0x4a4a38), 6);
         Box(p, 9, 11, 15, 10, Hex(0xd8b060), Hex(0xa07830), 2);
@@ -311,21 +314,21 @@ Image MakeObject(int code, const Fonts& fonts) {
         Rounds(p, 12.5f, 14.5f, 3, 1, 1.4f, 3.8f);
         Rounds(p, 29.5f, 14.5f, 3, 1, 1.4f, 3.8f);
       }, kEagle);
-    case 7:
+    case obj::kMp5Ammo:
       return Pickup([](Painter& p) { Magazine(p, 25, 26, 1.0f, 0.35f, kMp5); }, kMp5);
-    case 10:
+    case obj::kMp5AmmoBig:
       return Pickup([](Painter& p) {
         Box(p, 5, 9, 40, 26, Hex(0x5a6a4a), Hex(0x3a4a30), 6);
         for (int i = 0; i < 4; ++i) Magazine(p, 12.0f + i * 8.5f, 22, 0.8f, 0.25f, kMp5);
       }, kMp5);
-    case 8:
+    case obj::kBlasterAmmo:
       return Pickup([](Painter& p) { EnergyCell(p, 18, 15, 14, 20, false); }, kBlaster);
-    case 11:
+    case obj::kBlasterAmmoBig:
       return Pickup([](Painter& p) {
         Box(p, 5, 10, 40, 26, Hex(0x6a7480), Hex(0x48505a), 5);
         for (int i = 0; i < 4; ++i) EnergyCell(p, 8.0f + i * 9.2f, 13, 7.5f, 18, true);
       }, kBlaster);
-    case 28:
+    case obj::kMinigunAmmo:
       return Pickup([](Painter& p) {
         // A short belt of rounds in an arc.
         for (int i = 0; i < 7; ++i) {
@@ -337,7 +340,7 @@ Image MakeObject(int code, const Fonts& fonts) {
           p.Fill(Rot([=](V2 q) { return SdRect(q, c.x - 2.4f, c.y - 1, 4.8f, 2, 0.4f); }, c, a - kPi / 2), C(0x3a3e42));
         }
       }, kMinigun);
-    case 27:
+    case obj::kMinigunAmmoBig:
       return Pickup([](Painter& p) {
         Box(p, 6, 9, 38, 26, Hex(0x5a6a48), Hex(0x3a4a30), 7);
         p.Fill([](V2 q) { return SdRect(q, 18, 9, 14, 4, 1); }, C(0x2a2e30));
@@ -349,7 +352,7 @@ Image MakeObject(int code, const Fonts& fonts) {
                      [=](float x, float y, float d) { return LitColor(Hex(0xd8a848), c, 5, x, y, d, 0.6f); });
         }
       }, kMinigun);
-    case 12:
+    case obj::kCd:
       return Pickup([](Painter& p) {
         Sd disc = [](V2 q) { return Subtract(SdCircle(q, {25, 25}, 17), SdCircle(q, {25, 25}, 3)); };
         p.Shadow(disc, 1.5f, 2, 1.5f, 0.5f);
@@ -364,14 +367,14 @@ Image MakeObject(int code, const Fonts& fonts) {
         });
         p.Fill([](V2 q) { return SdRing(q, {25, 25}, 7.5f, 0.6f); }, C(0xa0a8b0));
       }, Hex(0x80c0ff));
-    case 15:
+    case obj::kMenuOne:
       return MenuPad(fonts, Hex(0x40d060), "1 GRACZ", [](Painter& p) { Person(p, {25, 22}, 1.3f, C(0xffffff)); });
-    case 16:
+    case obj::kMenuTwo:
       return MenuPad(fonts, Hex(0x4090f0), "2 GRACZY", [](Painter& p) {
         Person(p, {18, 22}, 1.15f, C(0xffffff));
         Person(p, {32, 22}, 1.15f, C(0xffffff));
       });
-    case 17:
+    case obj::kMenuOptions:
       return MenuPad(fonts, Hex(0xf0b020), "OPCJE", [](Painter& p) {
         p.Fill([](V2 q) {
           V2 d = q - V2{25, 20};
@@ -380,13 +383,13 @@ Image MakeObject(int code, const Fonts& fonts) {
           return Subtract(Len(d) - r, Len(d) - 4);
         }, C(0xffffff));
       });
-    case 18:
+    case obj::kMenuExit:
       return MenuPad(fonts, Hex(0xe04040), "WYJŚCIE", [](Painter& p) {
         p.Fill([](V2 q) { return Subtract(SdRect(q, 13, 9, 14, 22, 1), SdRect(q, 15.5f, 11.5f, 9, 17)); }, C(0xffffff));
         p.Fill([](V2 q) { return SdPolygon(q, {{16, 12}, {24, 9}, {24, 31}, {16, 28}}); }, C(0xffffff, 0.8f));
         p.Fill([](V2 q) { return Union(SdRect(q, 26, 18.5f, 8, 3), SdPolygon(q, {{33, 14}, {39, 20}, {33, 26}})); }, C(0xffffff));
       });
-    case 21:
+    case obj::kUpgrade:
       return Pickup([](Painter& p) {
         Sd plate = [](V2 q) { return SdCircle(q, {25, 25}, 17); };
         p.Shadow(plate, 1.5f, 2, 1.5f, 0.5f);
@@ -398,8 +401,8 @@ Image MakeObject(int code, const Fonts& fonts) {
                  [](float x, float y, float d) { return LitColor(Hex(0xf8d040), {25, 22}, 12, x, y, d, 0.8f); });
         }
       }, Hex(0xffd040));
-    case 24:
-    case 25: {
+    case obj::kPowerOn:
+    case obj::kPowerOff: {
       bool on = code == 24;
       Rgb c = on ? Hex(0x30e050) : Hex(0xe03030);
       Painter p(50, 50);
@@ -422,7 +425,7 @@ Image MakeObject(int code, const Fonts& fonts) {
       p.Text(fonts, kBold, on ? "ON" : "OFF", 25, 37, 8, C(0x101010));
       return p.Finish();
     }
-    case 29:
+    case obj::kSteroids:
       return Pickup([](Painter& p) {
         V2 at{25, 25};
         float a = -0.75f;
@@ -440,7 +443,7 @@ Image MakeObject(int code, const Fonts& fonts) {
         p.Fill(Rot([](V2 q) { return SdRect(q, 8, 24, 6, 2); }, at, a), C(0x8a9098));
         p.Fill(Rot([](V2 q) { return SdRect(q, 5, 19, 3, 12, 1); }, at, a), C(0x5a6068));
       }, Hex(0x80ff60));
-    case 33: {
+    case obj::kTrap: {
       Painter p(50, 50);
       p.Fill([](V2 q) { return SdRect(q, 3, 3, 44, 44, 2); }, [](float x, float y, float d) {
         bool stripe = std::fmod(x + y + 100, 8.0f) < 4;
@@ -464,28 +467,28 @@ Image MakeObject(int code, const Fonts& fonts) {
       }
       return p.Finish();
     }
-    case 35:
-    case 36:
-    case 37:
-    case 38:
-    case 39: {
+    case obj::kCard0:
+    case obj::kCard1:
+    case obj::kCard2:
+    case obj::kCard3:
+    case obj::kCard4: {
       Painter p(50, 50);
       Card(p, kCardColors[code - 35], {25, 25});
       return p.Finish();
     }
-    case 40:
-    case 41:
-    case 42:
-    case 43:
-    case 44: {
+    case obj::kDoor0:
+    case obj::kDoor1:
+    case obj::kDoor2:
+    case obj::kDoor3:
+    case obj::kDoor4: {
       Painter p(50, 50);
       Door(p, kCardColors[code - 40]);
       return p.Finish();
     }
-    case 45:
-    case 46:
-    case 47:
-    case 48: {
+    case obj::kPushUp:
+    case obj::kPushDown:
+    case obj::kPushLeft:
+    case obj::kPushRight: {
       const float angles[] = {0, kPi, -kPi / 2, kPi / 2};
       Painter p(50, 50);
       Arrow(p, angles[code - 45]);

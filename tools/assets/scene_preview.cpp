@@ -6,6 +6,7 @@
 #include <string>
 
 #include "font_file.h"
+#include "game/object_codes.h"
 #include "generator.h"
 #include "objects.h"
 #include "sprites.h"
@@ -70,31 +71,33 @@ Image SceneMock(const Fonts& fonts, bool power_on) {
   std::array<std::array<MockCell, 13>, 10> map{};
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 13; ++x) {
-      MockCell c{1, 0xFFFFFF, 0};
+      // The room has a power switch: floor colours keep no bit 6, so the
+      // floors go black without power while the walls stay dimly lit.
+      MockCell c{1, 0xBFBFBF, 0};
       switch (plan[y][x]) {
         case 'W': c = {20, 0xFFFFFF, 0}; break;
         case 'D': c = {20, 0xFFFFFF, 40}; break;
         case '#': c = {242, 0xFFFFFF, 0}; break;
-        case 'c': c = {41, 0xE8F0FF, 0}; break;
-        case 's': c = {8, 0xFFFFFF, 0}; break;
+        case 'c': c = {41, 0xB0B8BF, 0}; break;
+        case 's': c = {8, 0xBFBFBF, 0}; break;
         case '~': c = {230, 0xFFFFFF, 0}; break;
-        case 'h': c = {201, 0xFFFFFF, 0}; break;
-        default: c = {1, 0xFFFFFF, 0}; break;
+        case 'h': c = {201, 0xBFBFBF, 0}; break;
+        default: c = {1, 0xBFBFBF, 0}; break;
       }
       map[y][x] = c;
     }
-  map[2][2].object = 2;
-  map[2][4].object = 12;
-  map[5][3].object = 35;
-  map[7][4].object = 4;
-  map[7][2].object = 7;
-  map[8][2].object = 10;
-  map[5][10].object = 46;
-  map[6][10].object = 46;
-  map[1][8].object = 25;
-  map[8][7].object = 33;
-  map[1][10].object = 21;
-  map[8][10].object = 29;
+  map[2][2].object = game::obj::kMedkit;
+  map[2][4].object = game::obj::kCd;
+  map[5][3].object = game::obj::kCard0;
+  map[7][4].object = game::obj::kMp5;
+  map[7][2].object = game::obj::kMp5Ammo;
+  map[8][2].object = game::obj::kMp5AmmoBig;
+  map[5][10].object = game::obj::kPushDown;
+  map[6][10].object = game::obj::kPushDown;
+  map[1][8].object = game::obj::kPowerOff;
+  map[8][7].object = game::obj::kTrap;
+  map[1][10].object = game::obj::kUpgrade;
+  map[8][10].object = game::obj::kSteroids;
 
   Image frame(640, 480, {0, 0, 0, 1});
   std::array<Image, 256> tex;

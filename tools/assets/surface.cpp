@@ -30,7 +30,13 @@ std::vector<float> BoxBlur(const std::vector<float>& v, int w, int h, int r, boo
   return out;
 }
 
+constexpr float kRaised = 2.0f;  // pixels above the ground
+
+thread_local RaisedMask t_raised;
+
 }  // namespace
+
+const RaisedMask& LastRaisedMask() { return t_raised; }
 
 Image Surface::Shade(const ShadeOptions& o) const {
   const int W = w_ * kSS, H = h_ * kSS;
@@ -77,6 +83,13 @@ Image Surface::Shade(const ShadeOptions& o) const {
       Rgb c = m.albedo * (light * ao) + Grey(spec) + m.emit;
       big.at(x, y) = {Clamp01(c.r), Clamp01(c.g), Clamp01(c.b), 1};
     }
+  t_raised.w = w_, t_raised.h = h_;
+  t_raised.raised.assign(static_cast<size_t>(w_) * h_, 0.0f);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x)
+      if (s_[static_cast<size_t>(y) * W + x].height > kRaised)
+        t_raised.raised[static_cast<size_t>(y / kSS) * w_ + x / kSS] += 1.0f / (kSS * kSS);
+  ++t_raised.serial;
   return big.Downsample(kSS);
 }
 

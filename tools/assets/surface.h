@@ -66,6 +66,16 @@ class Surface {
   std::vector<Mat> s_;
 };
 
+// What stands up in the last picture this thread shaded: per pixel, the share
+// of samples raised above the ground. The texture table reads it to light a
+// wall's raised parts and leave its ground like the floors around it.
+struct RaisedMask {
+  int w = 0, h = 0;
+  std::vector<float> raised;
+  unsigned serial = 0;  // counts the pictures shaded
+};
+const RaisedMask& LastRaisedMask();
+
 // Height profile of a bevel: 0 at the edge rising to `h` over `width` pixels.
 inline float Bevel(float inside, float width, float h) { return h * Smooth(0, width, inside); }
 

@@ -18,21 +18,27 @@ const Fonts* g_fonts = nullptr;
 
 void SetTextureFonts(const Fonts* fonts) { g_fonts = fonts; }
 
-void PaintText(Surface& s, const std::string& utf8, float cx, float cy, float px, Rgb color) {
+void UseTextureFonts(const std::function<void(const Fonts&)>& f) {
   if (!g_fonts) return;
   // FreeType faces are not shared between threads.
   static std::mutex mutex;
   std::lock_guard<std::mutex> lock(mutex);
-  // Render at the sample resolution so the letters stay crisp.
-  const int k = Surface::kSS;
-  Mask m = g_fonts->Text("DejaVuSans-Bold.ttf", utf8, px * k);
-  // Centre on the cap height rather than the whole line.
-  float ox = cx * k - m.w / 2.0f, oy = cy * k - (m.baseline - px * k * 0.36f);
-  s.Paint([&](float x, float y, Mat& mat) {
-    float a = m.at(static_cast<int>(std::floor(x * k - ox)), static_cast<int>(std::floor(y * k - oy)));
-    if (a <= 0) return;
-    mat.albedo = Mix(mat.albedo, color, a);
-    mat.height += 0.3f * a;
+  f(*g_fonts);
+}
+
+void PaintText(Surface& s, const std::string& utf8, float cx, float cy, float px, Rgb color) {
+  UseTextureFonts([&](const Fonts& fonts) {
+    // Render at the sample resolution so the letters stay crisp.
+    const int k = Surface::kSS;
+    Mask m = fonts.Text("DejaVuSans-Bold.ttf", utf8, px * k);
+    // Centre on the cap height rather than the whole line.
+    float ox = cx * k - m.w / 2.0f, oy = cy * k - (m.baseline - px * k * 0.36f);
+    s.Paint([&](float x, float y, Mat& mat) {
+      float a = m.at(static_cast<int>(std::floor(x * k - ox)), static_cast<int>(std::floor(y * k - oy)));
+      if (a <= 0) return;
+      mat.albedo = Mix(mat.albedo, color, a);
+      mat.height += 0.3f * a;
+    });
   });
 }
 

@@ -130,6 +130,8 @@ struct TextureFontsScope {
   explicit TextureFontsScope(const Fonts* f) { SetTextureFonts(f); }
   ~TextureFontsScope() { SetTextureFonts(nullptr); }
 };
+// Runs f with the texture fonts, one thread at a time; does nothing without them.
+void UseTextureFonts(const std::function<void(const Fonts&)>& f);
 // Paints UTF-8 text centred at (cx, cy), `px` high, as paint slightly raised.
 void PaintText(Surface& s, const std::string& utf8, float cx, float cy, float px, Rgb color);
 

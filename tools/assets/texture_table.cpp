@@ -3,6 +3,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "surface.h"
+#include "tone.h"
+
 namespace bv::assets {
 
 const std::array<TextureInfo, kTextureCount>& TextureTable() {
@@ -211,9 +214,9 @@ const std::array<TextureInfo, kTextureCount>& TextureTable() {
     {201, "hazard_band_h", "details", TexKind::kDetail, 1},
     {202, "hazard_band_v", "details", TexKind::kDetail, 1},
     {203, "hazard_red_white", "details", TexKind::kDetail, 1},
-    {204, "grate_square", "details", TexKind::kDetail, 1},
-    {205, "drain_round", "details", TexKind::kDetail, 1},
-    {206, "floor_vent", "details", TexKind::kDetail, 1},
+    {204, "floor_wyjscie_w", "details", TexKind::kDetail, 1},
+    {205, "floor_wyjscie_c", "details", TexKind::kDetail, 1},
+    {206, "floor_wyjscie_e", "details", TexKind::kDetail, 1},
     {207, "pipe_h", "details", TexKind::kDetail, 1},
     {208, "pipe_v", "details", TexKind::kDetail, 1},
     {209, "pipe_cross", "details", TexKind::kDetail, 1},
@@ -223,20 +226,20 @@ const std::array<TextureInfo, kTextureCount>& TextureTable() {
     {213, "pipe_corner_ne", "details", TexKind::kDetail, 1},
     {214, "blood_splatter", "details", TexKind::kDetail, 1},
     {215, "blood_pool", "details", TexKind::kDetail, 1},
-    {216, "blood_smear", "details", TexKind::kDetail, 1},
-    {217, "cracks_heavy", "details", TexKind::kDetail, 1},
-    {218, "blast_mark", "details", TexKind::kDetail, 1},
-    {219, "carpet_plain", "details", TexKind::kDetail, 1},
+    {216, "floor_1gracz_w", "details", TexKind::kDetail, 1},
+    {217, "floor_1gracz_c", "details", TexKind::kDetail, 1},
+    {218, "floor_1gracz_e", "details", TexKind::kDetail, 1},
+    {219, "floor_arrow_n", "details", TexKind::kDetail, 1},
     {220, "carpet_ornate", "details", TexKind::kDetail, 1},
-    {221, "rug_round", "details", TexKind::kDetail, 1},
+    {221, "floor_arrow_w", "details", TexKind::kDetail, 1},
     {222, "sign_exit", "details", TexKind::kDetail, 1},
-    {223, "sign_radiation", "details", TexKind::kDetail, 1},
-    {224, "sign_biohazard", "details", TexKind::kDetail, 1},
-    {225, "sign_high_voltage", "details", TexKind::kDetail, 1},
-    {226, "sign_skull", "details", TexKind::kDetail, 1},
-    {227, "sign_no_entry", "details", TexKind::kDetail, 1},
-    {228, "sign_medical", "details", TexKind::kDetail, 1},
-    {229, "sign_stop", "details", TexKind::kDetail, 1},
+    {223, "floor_2graczy_w", "details", TexKind::kDetail, 1},
+    {224, "floor_2graczy_c", "details", TexKind::kDetail, 1},
+    {225, "floor_2graczy_e", "details", TexKind::kDetail, 1},
+    {226, "floor_opcje_w", "details", TexKind::kDetail, 1},
+    {227, "floor_opcje_c", "details", TexKind::kDetail, 1},
+    {228, "floor_opcje_e", "details", TexKind::kDetail, 1},
+    {229, "floor_arrow_e", "details", TexKind::kDetail, 1},
     {230, "water", "animated", TexKind::kAnimated, 4},
     {231, "water_deep", "animated", TexKind::kAnimated, 4},
     {232, "water_shallow", "animated", TexKind::kAnimated, 4},
@@ -280,6 +283,7 @@ const Recipes& AllRecipes() {
     AddHellTextures(r);
     AddDetailTextures(r);
     AddAnimatedTextures(r);
+    AddMenuTextures(r);
     return r;
   }();
   return recipes;
@@ -291,8 +295,15 @@ Image MakeTexture(int n) {
   const TextureInfo& info = TextureTable().at(n);
   const Recipe& recipe = AllRecipes()[n];
   Image out(50 * info.patterns, 50, {0.5f, 0.5f, 0.5f, 1});
+  std::vector<float> raised;
   for (int f = 0; f < info.patterns; ++f) {
+    const unsigned shaded = LastRaisedMask().serial;
     Image p = recipe ? recipe(f) : Image(50, 50, {1, 0, 1, 1});
+    // What stands up in a still picture, if its recipe shaded one of its size.
+    const RaisedMask& mask = LastRaisedMask();
+    if (info.patterns == 1 && mask.serial != shaded && mask.w == 50 && mask.h == 50) {
+      raised = mask.raised;
+    }
     for (int y = 0; y < 50; ++y)
       for (int x = 0; x < 50; ++x) {
         Rgba c = p.at(x, y);
@@ -300,6 +311,7 @@ Image MakeTexture(int n) {
         out.at(f * 50 + x, y) = c;
       }
   }
+  FitTone(out, ToneOf(info), BoundsOf(info), raised.empty() ? nullptr : &raised);
   return out;
 }
 

@@ -38,5 +38,9 @@ void AddIndustrialTextures(Recipes& r);
 void AddHellTextures(Recipes& r);
 void AddDetailTextures(Recipes& r);
 void AddAnimatedTextures(Recipes& r);
+// The menu level's names and arrows on the hall's paving, over details' numbers.
+void AddMenuTextures(Recipes& r);
+// Whether texture n is one of those marks (painted on an already fitted floor).
+bool IsMenuMark(int n);
 
 }  // namespace bv::assets

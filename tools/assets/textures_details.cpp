@@ -1,4 +1,5 @@
-// Details: single special cells on a neutral base. 200..229.
+// Details: single special cells on a neutral base. 200..229, but for the
+// numbers the menu level's floor marks take (textures_menu.cpp).
 #include <cmath>
 
 #include "texture_kit.h"
@@ -65,11 +66,6 @@ Mat Paint(Rgb c) {
   return m;
 }
 
-void WarningTriangle(Surface& s) {
-  s.Over([](V2 p) { return SdPolygon(p, {{25, 5}, {46, 43}, {4, 43}}); }, [](float, float, float) { return Paint(Grey(0.1f)); });
-  s.Over([](V2 p) { return SdPolygon(p, {{25, 10}, {41.5f, 40}, {8.5f, 40}}); }, [](float, float, float) { return Paint(Hex(0xf4c820)); });
-}
-
 }  // namespace
 
 void AddDetailTextures(Recipes& r) {
@@ -95,47 +91,6 @@ void AddDetailTextures(Recipes& r) {
     Surface s;
     Floor(s, 2031);
     Stripes(s, Hex(0xd02820), Hex(0xf4f4f0), [](float, float) { return true; });
-    return s.Shade();
-  };
-  r[204] = [](int) {
-    Surface s;
-    Floor(s, 2041);
-    s.Over([](V2 p) { return SdRect(p, 7, 7, 36, 36, 1); }, Solid(Hex(0x7a7e80), 0.6f, 0.6f, 0.4f));
-    s.Paint([](float x, float y, Mat& m) {
-      if (x > 9 && x < 41 && y > 9 && y < 41 && LineDist(x, 4, 9) > 0.9f && LineDist(y, 4, 9) > 0.9f) {
-        m.albedo = Grey(0.08f);
-        m.height = -3;
-        m.gloss = 0;
-      }
-    });
-    return s.Shade();
-  };
-  r[205] = [](int) {
-    Surface s;
-    Floor(s, 2051);
-    s.Over([](V2 p) { return SdCircle(p, {25, 25}, 14); }, [](float x, float y, float d) {
-      Mat m;
-      m.albedo = Hex(0x8a8e90);
-      m.height = -1 + 0.8f * Clamp01(1 - d / 14);  // dished towards the middle
-      m.gloss = 0.5f;
-      float r = std::hypot(x - 25, y - 25);
-      float a = std::atan2(y - 25, x - 25);
-      if (r < 11 && r > 3 && std::fabs(std::sin(a * 6)) < 0.35f) m.albedo = Grey(0.08f), m.height = -3;
-      return m;
-    });
-    return s.Shade();
-  };
-  r[206] = [](int) {
-    Surface s;
-    Floor(s, 2061);
-    s.Over([](V2 p) { return SdRect(p, 6, 10, 38, 30, 1.5f); }, Solid(Hex(0x9aa0a4), 0.8f, 0.8f, 0.4f));
-    s.Paint([](float x, float y, Mat& m) {
-      if (x > 8 && x < 42 && y > 12 && y < 38) {
-        float f = std::fmod(y - 12, 3.25f);
-        m.height = 1 + (f < 2 ? f * 0.6f : -2.5f);
-        m.albedo = f < 2 ? Hex(0xa8aeb2) * (0.8f + 0.15f * f) : Grey(0.06f);
-      }
-    });
     return s.Shade();
   };
   r[207] = [](int) {
@@ -225,53 +180,6 @@ void AddDetailTextures(Recipes& r) {
     }
     return s.Shade();
   };
-  r[216] = [](int) {
-    Surface s;
-    Floor(s, 2161);
-    s.Paint([](float x, float y, Mat& m) {
-      float band = std::fabs(y - 25 - 4 * std::sin(x * 0.12f) - 2 * Noise(x, y, 5, 2162));
-      float streak = Noise2(x, y, 2, 25, 2163) * 0.5f + 0.5f;
-      if (band < 7 && streak > 0.3f + band * 0.06f) {
-        float k = Smooth(7, 4, band);
-        m.albedo = Mix(m.albedo, Hex(0x7a0a0a), 0.9f * k);
-        m.gloss = 0.6f * k;
-      }
-    });
-    return s.Shade();
-  };
-  r[217] = [](int) {
-    Surface s;
-    Concrete(s, {kBase, 0.07f, 0.3f, 0.2f, 0, 0, 2171});
-    Cracks(s, 1.0f, 1.3f, 2172);
-    Cracks(s, 0.8f, 0.7f, 2173);
-    return s.Shade();
-  };
-  r[218] = [](int) {
-    Surface s;
-    Floor(s, 2181);
-    s.Paint([](float x, float y, Mat& m) {
-      float d = std::hypot(x - 25, y - 25);
-      float n = Fbm(x, y, 4, 4, 2182);
-      float a = std::atan2(y - 25, x - 25);
-      float rays = 0.5f + 0.5f * std::sin(a * 9 + 3 * n);
-      float k = Smooth(24, 6, d + 6 * n - 4 * rays);
-      m.albedo = Mix(m.albedo, Hex(0x1a1614) * (1 + 0.3f * n), k);
-      m.height -= 2 * Smooth(12, 0, d);
-      if (d < 9) m.albedo = m.albedo * (0.6f + 0.2f * n);
-    });
-    return s.Shade();
-  };
-  r[219] = [](int) {
-    Surface s;
-    s.Paint([](float x, float y, Mat& m) {
-      float loop = Noise(x, y, 50, 2191) * 0.6f + Noise(x, y, 25, 2192) * 0.4f;
-      m.albedo = Hex(0xe0dcd4) * (1 + 0.08f * loop);
-      m.height = 0.4f * loop;
-    });
-    ShadeOptions o;
-    o.bump = 0.6f;
-    return s.Shade(o);
-  };
   r[220] = [](int) {
     Surface s;
     s.Paint([](float x, float y, Mat& m) {
@@ -284,20 +192,6 @@ void AddDetailTextures(Recipes& r) {
       float cx = std::fmod(x, 25.0f) - 12.5f, cy = std::fmod(y, 25.0f) - 12.5f;
       if (std::fabs(cx) + std::fabs(cy) < 3.5f) m.albedo = Hex(0xe8c050);
       m.height = 0.3f * loop;
-    });
-    return s.Shade();
-  };
-  r[221] = [](int) {
-    Surface s;
-    Planks(s, {8.333f, 50, false, Hex(0xb08860), 0.1f, 0.5f, 0.8f, 2211});
-    s.Over([](V2 p) { return SdCircle(p, {25, 25}, 23); }, [](float x, float y, float d) {
-      Mat m;
-      float r = std::hypot(x - 25, y - 25);
-      Rgb rings[] = {Hex(0x3a5a8a), Hex(0xd8c8a0), Hex(0xa03030), Hex(0xd8c8a0), Hex(0x3a5a8a)};
-      int k = std::min(4, static_cast<int>(r / 4.7f));
-      m.albedo = rings[k] * (1 + 0.08f * Noise(x, y, 50, 2212));
-      m.height = 0.8f + Bevel(d, 1, 0.3f);
-      return m;
     });
     return s.Shade();
   };
@@ -316,83 +210,6 @@ void AddDetailTextures(Recipes& r) {
       }, [](float, float, float) { return Paint(Hex(0xf8f8f0)); });
       PaintText(s, "WYJŚCIE", 25, 40, 8.5f, Hex(0xf8f8f0));
     });
-    return s.Shade();
-  };
-  r[223] = [](int) {
-    Surface s;
-    Sign(s, Hex(0xf4c820), [](Surface& s) {
-      s.Over([](V2 p) {
-        V2 q = p - V2{25, 25};
-        float a = std::atan2(q.y, q.x) + 1.5708f;
-        float ring = std::max(Len(q) - 17, 5 - Len(q));
-        float wedge = std::cos(3 * a) > 0.5f ? -1.0f : 1.0f;
-        return Union(std::max(ring, wedge), Len(q) - 3);
-      }, [](float, float, float) { return Paint(Grey(0.1f)); });
-    }, true);
-    return s.Shade();
-  };
-  r[224] = [](int) {
-    Surface s;
-    Sign(s, Hex(0xf4c820), [](Surface& s) {
-      s.Over([](V2 p) {
-        float d = 1e9f;
-        for (int i = 0; i < 3; ++i) {
-          float a = -1.5708f + i * 2.094f;
-          V2 c{25 + 8 * std::cos(a), 25 + 8 * std::sin(a)};
-          V2 c2{25 + 11 * std::cos(a), 25 + 11 * std::sin(a)};
-          d = std::min(d, Subtract(SdRing(p, c, 7, 2.2f), SdCircle(p, c2, 4.5f)));
-        }
-        return Union(d, SdRing(p, {25, 25}, 6, 1.6f));
-      }, [](float, float, float) { return Paint(Hex(0xc02020)); });
-    }, true);
-    return s.Shade();
-  };
-  r[225] = [](int) {
-    Surface s;
-    Floor(s, 2251);
-    WarningTriangle(s);
-    s.Over([](V2 p) { return SdPolygon(p, {{27, 15}, {18, 30}, {24, 30}, {21, 38}, {31, 25}, {25.5f, 25}, {29, 15}}); },
-           [](float, float, float) { return Paint(Grey(0.1f)); });
-    return s.Shade();
-  };
-  r[226] = [](int) {
-    Surface s;
-    Floor(s, 2261);
-    WarningTriangle(s);
-    s.Over([](V2 p) { return Union(SdCircle(p, {25, 25}, 6.5f), SdRect(p, 21, 26, 8, 7, 1)); },
-           [](float, float, float) { return Paint(Grey(0.1f)); });
-    for (float sx : {-1.0f, 1.0f})
-      s.Over([=](V2 p) { return SdCircle(p, {25 + sx * 2.6f, 25}, 1.8f); }, [](float, float, float) { return Paint(Hex(0xf4c820)); });
-    s.Over([](V2 p) { return Union(SdSegment(p, {16, 34}, {34, 38.5f}, 1.2f), SdSegment(p, {16, 38.5f}, {34, 34}, 1.2f)); },
-           [](float, float, float) { return Paint(Grey(0.1f)); });
-    return s.Shade();
-  };
-  r[227] = [](int) {
-    Surface s;
-    Sign(s, Hex(0xd02020), [](Surface& s) {
-      s.Over([](V2 p) { return SdRect(p, 11, 22, 28, 6, 1); }, [](float, float, float) { return Paint(Hex(0xf8f8f4)); });
-    }, true);
-    return s.Shade();
-  };
-  r[228] = [](int) {
-    Surface s;
-    Sign(s, Hex(0xf4f4f0), [](Surface& s) {
-      s.Over([](V2 p) { return Union(SdRect(p, 20, 10, 10, 30), SdRect(p, 10, 20, 30, 10)); },
-             [](float, float, float) { return Paint(Hex(0xd02020)); });
-    });
-    return s.Shade();
-  };
-  r[229] = [](int) {
-    Surface s;
-    Floor(s, 2291);
-    auto octagon = [](V2 p, float r) {
-      std::vector<V2> v;
-      for (int i = 0; i < 8; ++i) v.push_back({25 + r * std::cos(0.3927f + i * 0.7854f), 25 + r * std::sin(0.3927f + i * 0.7854f)});
-      return SdPolygon(p, v);
-    };
-    s.Over([=](V2 p) { return octagon(p, 22); }, [](float, float, float) { return Paint(Hex(0xf4f4f0)); });
-    s.Over([=](V2 p) { return octagon(p, 20); }, [](float, float, float) { return Paint(Hex(0xc81818)); });
-    PaintText(s, "STOP", 25, 25, 11.5f, Hex(0xf8f8f4));
     return s.Shade();
   };
 }

@@ -326,7 +326,7 @@ void AddHellTextures(Recipes& r) {
     Surface s;
     s.Paint([](float x, float y, Mat& m) {
       float rid = Ridged(x, y, 3, 4, 1801);
-      m.albedo = Hex(0x6a4640) * (0.7f + 0.5f * rid);
+      m.albedo = Hex(0x6a5a54) * (0.7f + 0.5f * rid);
       m.height = 4 * rid;
     });
     return Wall(s);

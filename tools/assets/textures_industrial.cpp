@@ -277,8 +277,8 @@ void AddIndustrialTextures(Recipes& r) {
   r[143] = [](int) {
     Surface s;
     BrickSpec b;
-    b.color = Hex(0x7a4a3a);
-    b.mortar_color = Hex(0x5a5550);
+    b.color = Hex(0x8a6440);
+    b.mortar_color = Hex(0x3a3632);
     b.vary = 0.15f;
     b.seed = 1431;
     Bricks(s, b);

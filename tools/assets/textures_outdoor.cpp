@@ -161,7 +161,7 @@ void AddOutdoorTextures(Recipes& r) {
     Surface s;
     s.Paint([](float x, float y, Mat& m) {
       float n = Fbm(x, y, 3, 5, 911);
-      m.albedo = Mix(Hex(0xd8e4f0), Hex(0xfafcff), Clamp01(0.6f + 0.5f * n));
+      m.albedo = Mix(Hex(0xa8bce0), Hex(0xf0f6ff), Clamp01(0.5f + 0.7f * n));
       m.height = 1.5f * n;
       m.gloss = 0.15f;
       if (Hash01(static_cast<int>(x * 2), static_cast<int>(y * 2), 912) < 0.01f) m.gloss = 1;
@@ -172,7 +172,7 @@ void AddOutdoorTextures(Recipes& r) {
     Surface s;
     s.Paint([](float x, float y, Mat& m) {
       float n = Fbm(x, y, 2, 4, 921);
-      m.albedo = Mix(Hex(0x98c0d8), Hex(0xd8ecf6), Clamp01(0.5f + 0.6f * n));
+      m.albedo = Mix(Hex(0x5a90c8), Hex(0xc8e4f8), Clamp01(0.5f + 0.7f * n));
       m.gloss = 1;
     });
     Cracks(s, 1.0f, 0.5f, 922, Hex(0xf0f8ff));

@@ -6,6 +6,7 @@
 #include "media/bitmap.h"
 #include "media/le_bytes.h"
 #include "media/pattern_pages.h"
+#include "media/pixel_format.h"
 #include "media/raw_image.h"
 #include "media/record_archive.h"
 #include "render/bitmap_font.h"
@@ -74,7 +75,8 @@ bool WriteDemoFont(const std::string& path) {
     }
   }
   media::PatternPages pages;
-  if (pages.LoadFromBitmap(strip, kCellW, kCellH, 128, 32, 21) != 0) return false;
+  if (pages.LoadFromBitmap(strip, kCellW, kCellH, 128, 32, media::kFormatA8R8G8B8) != 0)
+    return false;
   std::vector<uint8_t> image;
   if (media::BuildRawImage(pages, &image) != 0) return false;
 

@@ -16,6 +16,7 @@
 #include "demo_font.h"
 #include "media/bitmap.h"
 #include "media/error_codes.h"
+#include "media/pixel_format.h"
 #include "render/bitmap_font.h"
 #include "render/color.h"
 #include "render/draw_device.h"
@@ -104,11 +105,11 @@ int Run(const std::string& out, std::string font_path) {
   }
   using bv::render::PatternImage;
   PatternImage floor(device), bricks(device), gem(device), sprite(device), bar(device);
-  floor.LoadFromBitmap(Floor(), 50, 50, 64, 64, 21);
-  bricks.LoadFromBitmap(Bricks(), 50, 50, 64, 64, 21);
-  gem.LoadFromBitmap(Gem(), 50, 50, 64, 64, 21);
-  sprite.LoadFromBitmap(Sprite(), 60, 60, 64, 64, 21);
-  bar.LoadFromBitmap(Bar(), 100, 4, 128, 4, 21);
+  floor.LoadFromBitmap(Floor(), 50, 50, 64, 64, bv::media::kFormatA8R8G8B8);
+  bricks.LoadFromBitmap(Bricks(), 50, 50, 64, 64, bv::media::kFormatA8R8G8B8);
+  gem.LoadFromBitmap(Gem(), 50, 50, 64, 64, bv::media::kFormatA8R8G8B8);
+  sprite.LoadFromBitmap(Sprite(), 60, 60, 64, 64, bv::media::kFormatA8R8G8B8);
+  bar.LoadFromBitmap(Bar(), 100, 4, 128, 4, bv::media::kFormatA8R8G8B8);
 
   if (font_path.empty()) {
     font_path = (std::filesystem::temp_directory_path() / "brimvale-drawdemo-font.fnt").string();
@@ -118,7 +119,7 @@ int Run(const std::string& out, std::string font_path) {
     }
   }
   bv::render::BitmapFont font(&device);
-  code = font.LoadFont(font_path, 21);
+  code = font.LoadFont(font_path, bv::media::kFormatA8R8G8B8);
   if (code != 0) {
     std::fprintf(stderr, "drawdemo: font: %s\n", bv::media::ErrorText(code).c_str());
   }

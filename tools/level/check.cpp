@@ -5,10 +5,17 @@
 
 #include "game/entity_table.h"
 #include "game/level_setup.h"
+#include "game/object_codes.h"
 
 namespace bv::level {
 
 namespace {
+
+using game::IsBlockingObject;
+using game::IsCard;
+using game::IsDoor;
+using game::IsRespawnable;
+using game::PushDirection;
 
 constexpr int kDirs[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
 // How many cells one warning lists before it only counts.
@@ -129,11 +136,11 @@ class Checker {
         if (c.entity == 1 || c.entity == 2) report_.starts[c.entity - 1].push_back({x, y});
         if (c.object == obj::kCd) ++report_.cds;
         if (game::StatsForKind(c.entity) != nullptr) ++report_.actors[c.entity];
-        if (IsCard(c.object)) report_.colours[c.object - obj::kFirstCard].cards.push_back({x, y});
-        if (IsDoor(c.object)) report_.colours[c.object - obj::kFirstDoor].doors.push_back({x, y});
+        if (IsCard(c.object)) report_.colours[game::CardSlot(c.object)].cards.push_back({x, y});
+        if (IsDoor(c.object)) report_.colours[c.object - obj::kDoor0].doors.push_back({x, y});
         if (!IsBlockingObject(c.object) || IsDoor(c.object)) ++report_.walkable_cells;
-        if (c.object > kLastObjectCode) unknown_objects.push_back({x, y});
-        if (c.entity > kLastEntityCode) unknown_entities.push_back({x, y});
+        if (c.object > game::kLastObjectCode) unknown_objects.push_back({x, y});
+        if (c.entity > game::kLastActorKind) unknown_entities.push_back({x, y});
         if (c.texture == 0 && (!IsBlockingObject(c.object) || IsDoor(c.object))) {
           black.push_back({x, y});
         }
@@ -283,7 +290,7 @@ class Checker {
       for (int x = 0; x < kMapSize; ++x) {
         for (int y = 0; y < kMapSize; ++y) {
           int o = image_.at(x, y).object;
-          if (o >= obj::kMenuOne && o <= obj::kMenuExit) menu_cells.push_back({x, y});
+          if (game::IsMenuCell(o)) menu_cells.push_back({x, y});
         }
       }
       if (!menu_cells.empty()) {
@@ -323,7 +330,7 @@ class Checker {
   }
 
   bool HasRespawnable() const {
-    for (int code = 0; code <= kLastObjectCode; ++code) {
+    for (int code = 0; code <= game::kLastObjectCode; ++code) {
       if (IsRespawnable(code) && report_.object_counts[code] != 0) return true;
     }
     return false;

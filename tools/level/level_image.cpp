@@ -3,41 +3,37 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <tuple>
 
 namespace bv::level {
 
-bool Cell::operator<(const Cell& o) const {
-  return std::tie(texture, r, g, b, object, entity) <
-         std::tie(o.texture, o.r, o.g, o.b, o.object, o.entity);
+namespace {
+
+game::LevelBytes Encode(const LevelImage& image) {
+  game::LevelBytes bytes{};
+  for (int x = 0; x < kMapSize; ++x) {
+    for (int y = 0; y < kMapSize; ++y) game::PutLevelCell(bytes, x, y, image.at(x, y));
+  }
+  return bytes;
 }
 
+}  // namespace
+
 std::vector<uint8_t> LevelImage::ToBytes() const {
-  std::vector<uint8_t> out(kFileSize);
+  const game::LevelBytes bytes = Encode(*this);
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+void LevelImage::Load(const std::vector<uint8_t>& bytes) {
+  game::LevelBytes raw = Encode(*this);
+  game::LoadLevelBytes(bytes.data(), bytes.size(), raw);
   for (int x = 0; x < kMapSize; ++x) {
-    for (int y = 0; y < kMapSize; ++y) {
-      const Cell& c = at(x, y);
-      uint8_t* p = &out[static_cast<size_t>(x * kMapSize * kCellBytes + y * kCellBytes)];
-      p[0] = c.texture;
-      p[1] = c.r;
-      p[2] = c.g;
-      p[3] = c.b;
-      p[4] = c.object;
-      p[5] = c.entity;
-    }
+    for (int y = 0; y < kMapSize; ++y) at(x, y) = game::GetLevelCell(raw, x, y);
   }
-  return out;
 }
 
 LevelImage LevelImage::FromBytes(const std::vector<uint8_t>& bytes) {
   LevelImage image;
-  if (bytes.size() != static_cast<size_t>(kFileSize)) return image;
-  for (int x = 0; x < kMapSize; ++x) {
-    for (int y = 0; y < kMapSize; ++y) {
-      const uint8_t* p = &bytes[static_cast<size_t>(x * kMapSize * kCellBytes + y * kCellBytes)];
-      image.at(x, y) = Cell{p[0], p[1], p[2], p[3], p[4], p[5]};
-    }
-  }
+  image.Load(bytes);
   return image;
 }
 

@@ -1,47 +1,41 @@
 #pragma once
 
-// A level file held as its 100 by 100 cells. The file is column-major: cell
-// (x, y) starts at byte x * 600 + y * 6, with x the column and y the row.
+// A level file held as its 100 by 100 cells, for the tool to edit; the bytes
+// are the game's level codec (game/level_file.h).
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "game/level_file.h"
+
 namespace bv::level {
 
-constexpr int kMapSize = 100;
-constexpr int kCellBytes = 6;
-constexpr int kFileSize = kMapSize * kMapSize * kCellBytes;  // 60000
+constexpr int kMapSize = game::kLevelSize;
+constexpr int kCellBytes = game::kLevelCellBytes;
+constexpr int kFileSize = game::kLevelFileSize;  // 60000
 
-struct Cell {
-  uint8_t texture = 0;
-  uint8_t r = 255, g = 255, b = 255;
-  uint8_t object = 0;
-  uint8_t entity = 0;
-
-  bool operator==(const Cell& o) const {
-    return texture == o.texture && r == o.r && g == o.g && b == o.b && object == o.object &&
-           entity == o.entity;
-  }
-  bool operator!=(const Cell& o) const { return !(*this == o); }
-  bool operator<(const Cell& o) const;
-};
+using Cell = game::LevelCell;
 
 // What a map leaves at cells it does not cover: solid and undrawn.
-constexpr Cell kPadCell{0, 255, 255, 255, 1, 0};
+constexpr Cell kPadCell{0, 255, 255, 255, game::obj::kSolid, 0};
 
 class LevelImage {
  public:
   LevelImage() { cells_.fill(kPadCell); }
 
-  static bool InMap(int x, int y) { return x >= 0 && x < kMapSize && y >= 0 && y < kMapSize; }
+  static bool InMap(int x, int y) { return game::InLevel(x, y); }
 
   Cell& at(int x, int y) { return cells_[static_cast<size_t>(x * kMapSize + y)]; }
   const Cell& at(int x, int y) const { return cells_[static_cast<size_t>(x * kMapSize + y)]; }
 
   std::vector<uint8_t> ToBytes() const;
-  // `bytes` must hold exactly kFileSize bytes.
+  // The bytes read as the game reads a level file over this image: a short
+  // file leaves the rest of the cells as they were, bytes past 60000 are not
+  // read.
+  void Load(const std::vector<uint8_t>& bytes);
+  // Load over a padded image.
   static LevelImage FromBytes(const std::vector<uint8_t>& bytes);
 
  private:

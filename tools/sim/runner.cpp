@@ -5,11 +5,14 @@
 #include <string>
 
 #include "game/key_source.h"
+#include "game/level_store.h"
+#include "game/places.h"
 #include "game/settings_mirror.h"
 #include "game/sound_slots.h"
 #include "settings/live_options.h"
 #include "sim/play_clock.h"
 #include "sim/tick.h"
+#include "sim/world_hash.h"
 #include "tools/sim/state_json.h"
 
 namespace bv::sim {
@@ -117,7 +120,8 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
   Recorder recorder(options, sc.options_open_ticks);
 
   const game::Places places = game::PlacesOfProgram(sc.program_dir);
-  const TickServices services{keys, recorder, options, recorder, places};
+  game::FileLevelStore levels(places.data_root);
+  const TickServices services{keys, recorder, options, recorder, levels};
   json states = json::array();
   int64_t run = 0;
   for (int64_t tick = 0; tick < sc.ticks; ++tick) {
@@ -141,6 +145,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer) {
   out["events"] = std::move(recorder.events());
   out["states"] = std::move(states);
   out["final"] = StateJson(*world, run - 1, sc.report_cells, sc.program_dir);
+  out["final"]["world_hash"] = WorldHashHex(WorldHash(*world));
   return out;
 }
 

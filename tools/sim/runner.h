@@ -16,7 +16,8 @@ class RunObserver {
 };
 
 // Runs the scenario's ticks on a fresh world through the real tick and
-// returns {"ticks", "events", "states", "final"}. A close-program request
+// returns {"ticks", "events", "states", "final"}; "final" also holds
+// "world_hash", the world hash as 16 hex digits. A close-program request
 // ends the run after the tick that made it.
 nlohmann::json RunScenario(const Scenario& scenario, RunObserver* observer = nullptr);
 

@@ -146,7 +146,7 @@ void ParseOptions(const json& obj, settings::LiveOptions& o) {
 void ParseSettings(const json& obj, settings::ConfigRecord& s) {
   const std::string w = "settings";
   AllowOnly(obj, w, {"game_mode", "key_codes", "colors", "hud_alpha", "minimap_alpha"});
-  IntegerField(obj, "game_mode", w, 0, 2, s.multi_tryb);
+  IntegerField(obj, "game_mode", w, game::kCooperation, game::kGameModeCount - 1, s.multi_tryb);
   IntegerField(obj, "hud_alpha", w, 0, 255, s.hud_trans);
   IntegerField(obj, "minimap_alpha", w, 0, 255, s.map_trans);
   if (obj.contains("key_codes")) {

@@ -41,7 +41,7 @@ ScreenshotTaker::~ScreenshotTaker() = default;
 bool ScreenshotTaker::Prepare() {
   prepared_ = true;
   auto r = std::make_unique<Renderer>();
-  r->surface = SDL_CreateRGBSurfaceWithFormat(0, render::kScreenWidth, render::kScreenHeight, 32,
+  r->surface = SDL_CreateRGBSurfaceWithFormat(0, game::kScreenWidth, game::kScreenHeight, 32,
                                               SDL_PIXELFORMAT_ARGB8888);
   if (r->surface == nullptr) {
     failures_.push_back(std::string("screenshots: no picture to draw into: ") + SDL_GetError());

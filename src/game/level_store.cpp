@@ -1,0 +1,36 @@
+#include "game/level_store.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
+
+#include "game/level_file.h"
+#include "game/paths.h"
+
+namespace bv::game {
+
+std::optional<std::vector<uint8_t>> FileLevelStore::Read(const std::string& data_path) {
+  std::FILE* f = std::fopen(DataPath(root_, data_path).c_str(), "rb");
+  if (f == nullptr) return std::nullopt;
+  std::vector<uint8_t> bytes(kLevelFileSize);
+  const size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
+  bool failed = std::ferror(f) != 0;
+  if (std::fclose(f) != 0) failed = true;
+  if (failed) return std::nullopt;
+  bytes.resize(got);
+  return bytes;
+}
+
+bool FileLevelStore::Exists(const std::string& data_path) {
+  return FileExists(DataPath(root_, data_path));
+}
+
+std::optional<std::vector<uint8_t>> MemoryLevelStore::Read(const std::string& data_path) {
+  auto it = files_.find(data_path);
+  if (it == files_.end()) return std::nullopt;
+  const std::vector<uint8_t>& bytes = it->second;
+  const size_t n = std::min(bytes.size(), static_cast<size_t>(kLevelFileSize));
+  return std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+}
+
+}  // namespace bv::game
