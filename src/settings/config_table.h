@@ -164,6 +164,7 @@ constexpr bool Consistent() {
   for (std::size_t i = 0; i < kSettings.size(); ++i) {
     const SettingInfo& s = kSettings[i];
     if (s.size != 1 && s.size != 2 && s.size != 4) return false;
+    if (s.type == FieldType::kSigned && s.size != 4) return false;  // read as a 32-bit value
     if (s.offset + s.size > kConfigRecordSize) return false;
     if (i > 0 && s.offset < kSettings[i - 1].offset + kSettings[i - 1].size) return false;
     if (s.default_value < s.min || s.default_value > s.max) return false;
