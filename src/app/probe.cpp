@@ -1,5 +1,6 @@
 #include "app/probe.h"
 
+#include <SDL.h>
 #include <signal.h>
 
 #include <atomic>
@@ -72,6 +73,12 @@ void Probe::PrintStarted() {
               silent.empty() ? "-" : silent.c_str());
 }
 
+const char* Probe::FocusName() const {
+  SDL_Window* focused = SDL_GetKeyboardFocus();
+  if (focused == nullptr) return "none";
+  return focused == main_.window() ? "game" : "options";
+}
+
 void Probe::PrintState() {
   const game::World& w = main_.world();
   const game::PlayerState& p1 = w.players[0];
@@ -79,13 +86,13 @@ void Probe::PrintState() {
   std::printf(
       "state passes=%ld ticks=%ld frames=%ld fps=%d loaded=%d level=%d transition=%d "
       "two_players=%d second_player=%d p1=%.1f,%.1f p2=%.1f,%.1f health=%d options=%d "
-      "sounds=%ld silent_sounds=%ld minutes=%d steps=%.1f\n",
+      "sounds=%ld silent_sounds=%ld minutes=%d steps=%.1f focus=%s\n",
       passes_, main_.ticks_run(), main_.frames_drawn(), main_.timer().frame_rate(),
       main_.resources_loaded() ? 1 : 0, w.level_number, w.transition, w.two_players,
       w.second_player, static_cast<double>(p1.x), static_cast<double>(p1.y),
       static_cast<double>(p2.x), static_cast<double>(p2.y), p1.health,
       main_.live().options_visible() ? 1 : 0, main_.sounds().played(), main_.sounds().silent(),
-      w.clock_minutes, w.clock_steps);
+      w.clock_minutes, w.clock_steps, FocusName());
 }
 
 }  // namespace bv::app

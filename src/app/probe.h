@@ -12,7 +12,8 @@ class MainWindow;
 // - SIGUSR1 writes the next frame drawn to that file as PNG and prints
 //   "screenshot N" on stdout (N counts the screenshots);
 // - SIGUSR2 prints one "state ..." line on stdout: counters, level,
-//   transition, players, options visibility, sounds;
+//   transition, players, options visibility, sounds, and which of the
+//   program's windows SDL gives the keyboard (focus=game, options or none);
 // - at the first pass a "started ..." line tells the drawing driver and
 //   which samples are silent.
 class Probe {
@@ -28,6 +29,7 @@ class Probe {
  private:
   void PrintStarted();
   void PrintState();
+  const char* FocusName() const;
   void AfterFrame();
 
   MainWindow& main_;

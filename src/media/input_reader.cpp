@@ -22,7 +22,12 @@ int32_t InputReader::Finalize() {
 
 int32_t InputReader::Update() {
   if (!started_) return kOk;
-  if (!device_->HasFocus()) return kErrKeyboardAcquire;
+  if (!device_->HasFocus()) {
+    // Keys released while another window had the focus never reach us, so
+    // none may stay held: the table reads all up until the next good read.
+    table_.fill(0);
+    return kErrKeyboardAcquire;
+  }
   KeyState fresh{};
   if (!device_->Read(fresh)) return kErrKeyboardRead;
   table_ = fresh;

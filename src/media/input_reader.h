@@ -10,8 +10,8 @@
 namespace bv::media {
 
 // Polls the keyboard into a 256-entry table by key code. Bound to one window:
-// the table is refreshed only while that window has the focus, and otherwise
-// keeps the keys as they were last read, held ones included.
+// the table is refreshed only while that window has the focus; without it
+// every key reads as up, so that no key stays held.
 class InputReader final : public game::KeySource {
  public:
   // A reader without a device (no window to bind to) never starts.
@@ -23,9 +23,9 @@ class InputReader final : public game::KeySource {
   int32_t Finalize();
   bool started() const { return started_; }
 
-  // 0; -40 while the window lacks the focus, -41 when the keys cannot be read.
-  // A failure leaves the table as it was. Before Initialize there is nothing
-  // to read and the result is 0.
+  // 0; -40 while the window lacks the focus (every key then reads up), -41
+  // when the keys cannot be read (the table stays as it was). Before
+  // Initialize there is nothing to read and the result is 0.
   int32_t Update() override;
   bool KeyDown(uint8_t code) const override { return (table_[code] & kKeyHeld) != 0; }
 

@@ -99,25 +99,39 @@ TEST(InputReader, HeldKeysAreDownTogetherAndOnlyBitSevenCounts) {
   EXPECT_TRUE(r.KeyDown(17));
 }
 
-TEST(InputReader, WithoutFocusTheTableKeepsItsLastState) {
+// A key held when the window loses the focus and released elsewhere must not
+// stay held: without the focus every key reads up, and the next read with
+// the focus sees the keyboard as it is then.
+TEST(InputReader, WithoutFocusEveryKeyReadsUpUntilTheNextRead) {
   FakeKeyboardState s;
   InputReader r = MakeReader(s);
   ASSERT_EQ(r.Initialize(), kOk);
-  s.keys[200] = kKeyHeld;
-  ASSERT_EQ(r.Update(), kOk);
-
-  // The window loses the focus; the key is released meanwhile.
-  s.focus = false;
-  s.keys[200] = 0;
-  s.keys[1] = kKeyHeld;
-  EXPECT_EQ(r.Update(), kErrKeyboardAcquire);
-  EXPECT_TRUE(r.KeyDown(200));
-  EXPECT_FALSE(r.KeyDown(1));
-
-  s.focus = true;
-  EXPECT_EQ(r.Update(), kOk);
-  EXPECT_FALSE(r.KeyDown(200));
-  EXPECT_TRUE(r.KeyDown(1));
+  struct Step {
+    const char* what;
+    bool focus;
+    bool right_held;  // arrow right, 205, on the keyboard
+    int32_t result;
+    bool right_down;  // as the reader reports it afterwards
+  };
+  const Step steps[] = {
+      {"held in the game window", true, true, kOk, true},
+      {"the focus goes elsewhere", false, true, kErrKeyboardAcquire, false},
+      {"released in the other window", false, false, kErrKeyboardAcquire, false},
+      {"the focus comes back", true, false, kOk, false},
+      {"pressed again", true, true, kOk, true},
+      {"held through another focus change", false, true, kErrKeyboardAcquire, false},
+      {"still held when the focus returns", true, true, kOk, true},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    s.focus = step.focus;
+    s.keys[205] = step.right_held ? kKeyHeld : 0;
+    EXPECT_EQ(r.Update(), step.result);
+    EXPECT_EQ(r.KeyDown(205), step.right_down);
+    if (!step.focus) {
+      EXPECT_FALSE(AnyKeyDown(r));
+    }
+  }
 }
 
 TEST(InputReader, AFailedReadLeavesTheTableAsItWas) {

@@ -82,7 +82,7 @@ TEST(SdlKeyboard, NeedsAWindowAndSdlVideo) {
   EXPECT_EQ(MakeSdlInputReader(not_a_window)->Initialize(), kErrInputInterface);
 }
 
-TEST(SdlKeyboard, AWindowWithoutFocusKeepsTheTable) {
+TEST(SdlKeyboard, AWindowWithoutFocusReadsEveryKeyUp) {
   ::setenv("SDL_VIDEODRIVER", "dummy", 1);
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
   SDL_Window* window = SDL_CreateWindow("test", 0, 0, 64, 64, SDL_WINDOW_HIDDEN);

@@ -1,0 +1,188 @@
+// The pads through SDL's game controller API, with SDL's virtual joysticks
+// standing in for real pads: no device is needed.
+
+#include "media/sdl_pads.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "support/temp_dir.h"
+
+namespace bv::media {
+namespace {
+
+class SdlPadsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Without a focused window SDL drops presses; here nothing has the focus.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+  }
+  void TearDown() override {
+    pads.Stop();
+    while (!attached.empty()) Detach(attached.back());
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, nullptr);
+  }
+
+  // A virtual pad with every control of a game controller; its device index.
+  int Attach(const char* name, SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER) {
+    SDL_VirtualJoystickDesc d{};
+    d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    d.type = static_cast<Uint16>(type);
+    d.naxes = SDL_CONTROLLER_AXIS_MAX;
+    d.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    d.name = name;
+    const int index = SDL_JoystickAttachVirtualEx(&d);
+    EXPECT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* j = SDL_JoystickOpen(index);  // to set its controls
+    EXPECT_NE(j, nullptr) << SDL_GetError();
+    attached.push_back(j);
+    return index;
+  }
+  void Detach(SDL_Joystick* j) {
+    const SDL_JoystickID id = SDL_JoystickInstanceID(j);
+    attached.erase(std::find(attached.begin(), attached.end(), j));
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+      if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
+    }
+    SDL_JoystickClose(j);
+  }
+  // What the game loop does each pass: SDL's queue drained into the pads.
+  void Pump() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) pads.HandleEvent(e);
+  }
+  std::vector<PadReading> Read() {
+    Pump();
+    std::vector<PadReading> out;
+    pads.Read(out);
+    return out;
+  }
+  void Start() {
+    std::string error;
+    ASSERT_TRUE(pads.Start("", &error)) << error;
+  }
+
+  bool focused = true;
+  SdlPads pads{[this] { return focused; }};
+  std::vector<SDL_Joystick*> attached;
+};
+
+TEST_F(SdlPadsTest, APadPluggedInBeforeTheStartIsReadPressedAndReleased) {
+  Attach("Pad A");
+  Start();
+  std::vector<PadReading> r = Read();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(r[0].place, 0);
+  EXPECT_EQ(ActionsOf(r[0].state), PadActions{});
+  ASSERT_EQ(pads.slots().pads().size(), 1u);
+  EXPECT_EQ(pads.slots().pads()[0].name, "Pad A");
+
+  SDL_JoystickSetVirtualButton(attached[0], SDL_CONTROLLER_BUTTON_A, 1);
+  SDL_JoystickSetVirtualAxis(attached[0], SDL_CONTROLLER_AXIS_LEFTX, -32768);
+  r = Read();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_TRUE(r[0].state.Button(PadButton::kSouth));
+  EXPECT_EQ(r[0].state.Axis(PadAxis::kLeftX), -32768);
+  EXPECT_TRUE(ActionsOf(r[0].state)[kPadAttack]);
+  EXPECT_TRUE(ActionsOf(r[0].state)[kPadLeft]);
+
+  SDL_JoystickSetVirtualButton(attached[0], SDL_CONTROLLER_BUTTON_A, 0);
+  SDL_JoystickSetVirtualAxis(attached[0], SDL_CONTROLLER_AXIS_LEFTX, 0);
+  r = Read();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(ActionsOf(r[0].state), PadActions{});
+}
+
+TEST_F(SdlPadsTest, TwoPadsTakeTwoPlacesAndAPulledPadFreesItsPlace) {
+  Start();
+  EXPECT_TRUE(Read().empty());
+  Attach("Pad A");
+  Attach("Pad B");
+  SDL_JoystickSetVirtualButton(attached[1], SDL_CONTROLLER_BUTTON_DPAD_UP, 1);
+  std::vector<PadReading> r = Read();
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_EQ(pads.slots().InPlace(0)->name, "Pad A");
+  EXPECT_EQ(pads.slots().InPlace(1)->name, "Pad B");
+  for (const PadReading& p : r) EXPECT_EQ(p.state.Button(PadButton::kDpadUp), p.place == 1);
+
+  // Pad A pulled out while nothing is held on it; pad B, held, stays player 2.
+  Detach(attached[0]);
+  r = Read();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(r[0].place, 1);
+  EXPECT_TRUE(r[0].state.Button(PadButton::kDpadUp));
+  EXPECT_EQ(pads.slots().InPlace(0), nullptr);
+
+  // Pulled out while held: its controls are released at once.
+  Detach(attached[0]);
+  EXPECT_TRUE(Read().empty());
+  EXPECT_TRUE(pads.slots().pads().empty());
+
+  // A pad plugged in during play takes the first free place.
+  Attach("Pad C");
+  r = Read();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(r[0].place, 0);
+}
+
+TEST_F(SdlPadsTest, WithoutTheFocusNoPadIsRead) {
+  Attach("Pad A");
+  Start();
+  SDL_JoystickSetVirtualButton(attached[0], SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+  ASSERT_EQ(Read().size(), 1u);
+  focused = false;
+  EXPECT_TRUE(Read().empty());
+  focused = true;
+  ASSERT_EQ(Read().size(), 1u);
+}
+
+TEST_F(SdlPadsTest, AJoystickWithoutAMappingIsNoPad) {
+  Attach("Odd Stick", SDL_JOYSTICK_TYPE_FLIGHT_STICK);
+  Attach("Pad A");
+  Start();
+  Read();
+  ASSERT_EQ(pads.slots().pads().size(), 1u);
+  EXPECT_EQ(pads.slots().pads()[0].name, "Pad A");
+  EXPECT_EQ(pads.slots().pads()[0].place, 0);
+}
+
+// Mappings beyond SDL's own come from a file in SDL's format, when there is
+// one; a bad file is reported and the pads work on without it.
+TEST_F(SdlPadsTest, AMappingFileAddsMappingsAndABadOneIsReported) {
+  test::TempDir dir;
+  const char* guid = "03000000f1e200000d00000011010000";
+  const std::string good = dir.File("good.txt");
+  std::ofstream(good) << "# one pad\n"
+                      << guid << ",Brimvale Test Pad,a:b0,b:b1,dpup:h0.1,leftx:a0,lefty:a1,"
+                      << "platform:Linux,\n";
+  const std::string bad = dir.File("bad.txt");
+  std::ofstream(bad) << "this is not a mapping\n";
+  struct {
+    std::string file;
+    bool ok;
+  } cases[] = {{"", true}, {dir.File("missing.txt"), true}, {bad, false}, {good, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::string error;
+    EXPECT_EQ(pads.Start(c.file, &error), c.ok);
+    EXPECT_TRUE(pads.started());
+    if (!c.ok) {
+      EXPECT_NE(error.find("bad.txt"), std::string::npos) << error;
+    }
+    if (c.file == good) {
+      char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid));
+      ASSERT_NE(mapping, nullptr);
+      EXPECT_NE(std::string(mapping).find("Brimvale Test Pad"), std::string::npos);
+      SDL_free(mapping);
+    }
+    pads.Stop();
+  }
+}
+
+}  // namespace
+}  // namespace bv::media
