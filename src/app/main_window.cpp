@@ -40,6 +40,7 @@ MainWindow::~MainWindow() {
   device_.Shutdown();
   resources_->Release();
   sound_.Close();
+  pads_.Stop();
   if (kb_ != nullptr) kb_->Finalize();
   if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
@@ -86,6 +87,7 @@ void MainWindow::FormCreate() {
 
   kb_ = media::MakeSdlInputReader(window_);
   kb_->Initialize();
+  pads_.Start(*kb_, w, places_);
 
   sound_.Open();
 
@@ -138,6 +140,7 @@ void MainWindow::FormDestroy() {
   resources_->Release();
   resources_loaded_ = false;  // nothing is left to draw with
   sound_.Close();
+  pads_.Stop();
   app_.Terminate();
 }
 
@@ -150,6 +153,7 @@ void MainWindow::OpenOptions() {
 }
 
 void MainWindow::HandleEvent(const SDL_Event& event) {
+  pads_.HandleEvent(event);
   if (event.type == SDL_QUIT) {
     Close();
   } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE &&
@@ -171,7 +175,9 @@ void MainWindow::RenderRealTime(double delta) {
 void MainWindow::RenderProcess() {
   // After a close (level -1 in an earlier step of this pass) no tick runs.
   if (closing_ || app_.terminated()) return;
-  game::KeySource& keys = kb_ != nullptr ? static_cast<game::KeySource&>(*kb_) : no_keys_;
+  game::KeySource& keys = pads_.keys() != nullptr ? *pads_.keys()
+                          : kb_ != nullptr        ? static_cast<game::KeySource&>(*kb_)
+                                                  : no_keys_;
   sim::RunTick(*world_, sim::TickServices{keys, sounds_, live_, *this, levels_});
   ++ticks_;
   if (close_requested_) Close();

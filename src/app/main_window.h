@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/game_pads.h"
 #include "app/message_boxes.h"
 #include "app/sound_counter.h"
 #include "game/key_source.h"
@@ -31,8 +32,8 @@ class OptionsForm;
 namespace bv::app {
 
 // The game's window and everything it owns for the whole run: the world,
-// the drawing device, the keyboard reader, the sound bank, the font and
-// images, and the frame timer that drives the game. Create runs the
+// the drawing device, the keyboard reader and the pads, the sound bank, the
+// font and images, and the frame timer that drives the game. Create runs the
 // creation handler; the program's loop then feeds it events and passes.
 class MainWindow final : public sim::Host {
  public:
@@ -74,7 +75,8 @@ class MainWindow final : public sim::Host {
 
   // An event of the loop that the options window did not take: the window
   // manager's close request (the only way to close a borderless window
-  // from outside) and the application's quit close the window.
+  // from outside) and the application's quit close the window; pads
+  // plugged in or pulled out reach the pads.
   void HandleEvent(const SDL_Event& event);
 
   // The window's handlers of the frame timer's three events: a frame, the
@@ -99,6 +101,7 @@ class MainWindow final : public sim::Host {
   render::DrawDevice& device() { return device_; }
   media::FrameTimer& timer() { return timer_; }
   sound::SoundBank& sound_bank() { return sound_; }
+  GamePads& pads() { return pads_; }
   const SoundCounter& sounds() const { return sounds_; }
   render::GameResources& resources() { return *resources_; }
   // True once creation has loaded every resource; nothing is drawn before.
@@ -125,6 +128,7 @@ class MainWindow final : public sim::Host {
   std::unique_ptr<render::GameResources> resources_;
   std::unique_ptr<render::FrameRenderer> frame_;
   std::unique_ptr<media::InputReader> kb_;
+  GamePads pads_;           // read with the keyboard once started
   game::KeyTable no_keys_;  // read while the keyboard reader does not exist
   sound::SoundBank sound_;
   SoundCounter sounds_{sound_};
