@@ -9,8 +9,8 @@ void GamePads::Start(game::KeySource& keyboard, game::World& world, const game::
   if (!pads_.Start(PadMappingFile(places), &error)) {
     std::fprintf(stderr, "brimvale: %s\n", error.c_str());
   }
-  keys_ = std::make_unique<media::KeysWithPads>(keyboard, pads_, world.key_codes,
-                                                world.second_player);
+  keys_ =
+      std::make_unique<media::KeysWithPads>(keyboard, pads_, world.key_codes, world.second_player);
 }
 
 void GamePads::Stop() {

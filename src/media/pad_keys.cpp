@@ -10,7 +10,8 @@ KeyState PadKeyTable(const std::vector<PadReading>& pads, const PlayerKeyCodes& 
     if (player < 0 || player >= PadSlots::kPlaces) continue;
     const PadActions actions = ActionsOf(pad.state);
     for (int a = 0; a < kPadPlayerActions; ++a) {
-      if (actions[a]) table[key_codes[static_cast<size_t>(player * kPadPlayerActions + a)]] = kKeyHeld;
+      if (actions[a])
+        table[key_codes[static_cast<size_t>(player * kPadPlayerActions + a)]] = kKeyHeld;
     }
     if (actions[kPadEscape]) table[game::kKeyEscape] = kKeyHeld;
   }

@@ -43,6 +43,8 @@ const ImU32 kBevelDark = IM_COL32(160, 160, 160, 255);
 const ImU32 kBevelLight = IM_COL32(255, 255, 255, 255);
 const ImU32 kFocusFill = IM_COL32(204, 232, 255, 255);
 const ImU32 kFocusLine = IM_COL32(0, 120, 215, 255);
+const ImU32 kClash = IM_COL32(196, 43, 28, 255);
+const ImU32 kClashText = IM_COL32(255, 255, 255, 255);
 
 ImVec2 P(int x, int y) {
   return ImVec2(static_cast<float>(x), static_cast<float>(y));
@@ -209,6 +211,8 @@ struct OptionsDialog::Impl {
   bool shown = false;
   bool just_shown = false;
   bool mouse_was_down = false;
+  bool close_requested = false;  // the close button, acted on after the frame
+  bool close_popups = false;     // Escape over an open popup
   Uint64 last_frame = 0;
 
   // The colour dialog: which swatch it edits and the colour being chosen.
@@ -237,6 +241,9 @@ struct OptionsDialog::Impl {
   }
 
   void SyncVisibility();
+  // Escape in the window, or a pad's Start or Back: leaves a key edit or a
+  // popup first; otherwise true (the window is to close).
+  bool EscapeCloses();
   void Frame();
   void FixMouse();
   void Draw();
@@ -246,6 +253,8 @@ struct OptionsDialog::Impl {
   void DrawMultiplayer();
   void DrawControls();
   void DrawStatusBar();
+  void DrawCloseButton();
+  void ClashMark(const L::Box& b);
   void DrawExtraPages();
   void DrawColorDialog();
   int Width() const { return pages.empty() ? L::kWidth : L::kWidthWithPages; }
@@ -374,14 +383,53 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
   return true;
 }
 
+namespace {
+
+bool IsEscapeDown(const SDL_Event& e) {
+  return e.type == SDL_KEYDOWN && e.key.keysym.scancode == SDL_SCANCODE_ESCAPE;
+}
+
+bool IsPadEscape(const SDL_Event& e) {
+  return e.type == SDL_CONTROLLERBUTTONDOWN && (e.cbutton.button == SDL_CONTROLLER_BUTTON_START ||
+                                                e.cbutton.button == SDL_CONTROLLER_BUTTON_BACK);
+}
+
+}  // namespace
+
+void OptionsDialog::Close() {
+  if (!impl_->ready) return;
+  form_.Close();
+  impl_->SyncVisibility();
+}
+
+bool OptionsDialog::Impl::EscapeCloses() {
+  if (form.focused_key() != kNoKeyEdit) {
+    form.set_focused_key(kNoKeyEdit);
+    return false;
+  }
+  if (ctx->OpenPopupStack.Size > 0) {
+    close_popups = true;
+    return false;
+  }
+  return true;
+}
+
 bool OptionsDialog::HandleEvent(const SDL_Event& event) {
   if (!impl_->ready) return false;
   Impl& d = *impl_;
   const uint32_t id = EventWindowId(event);
-  if (id != 0 && id == SDL_GetWindowID(window_)) {
+  const bool ours = id != 0 && id == SDL_GetWindowID(window_);
+  const bool main = d.main != nullptr && id != 0 && id == SDL_GetWindowID(d.main);
+  // Escape closes the shown window, from the disabled main window too, and
+  // so does a pad's Start or Back; a held key's repeats do nothing.
+  if (form_.visible() && ((IsEscapeDown(event) && (ours || main)) || IsPadEscape(event))) {
+    if (event.type == SDL_KEYDOWN && event.key.repeat != 0) return true;
+    if (d.EscapeCloses()) Close();
+    return true;
+  }
+  if (ours) {
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE) {
-      form_.Close();
-      d.SyncVisibility();
+      Close();
       return true;
     }
     // A focused key edit takes every key press; the toolkit sees none of
@@ -395,7 +443,7 @@ bool OptionsDialog::HandleEvent(const SDL_Event& event) {
     ImGui_ImplSDL2_ProcessEvent(&event);
     return true;
   }
-  if (d.main != nullptr && id != 0 && id == SDL_GetWindowID(d.main) && form_.visible()) {
+  if (main && form_.visible()) {
     if (IsInput(event)) return true;
     if (event.type == SDL_WINDOWEVENT) {
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) return true;
@@ -415,6 +463,10 @@ void OptionsDialog::Pump() {
   if (d.last_frame != 0 && now - d.last_frame < kFrameMs) return;
   d.last_frame = now;
   d.Frame();
+  if (d.close_requested) {
+    d.close_requested = false;
+    Close();
+  }
 }
 
 void OptionsDialog::AddPage(OptionsPage page) {
@@ -483,6 +535,14 @@ void OptionsDialog::Impl::Frame() {
     color_target = -1;
     open_color_dialog = false;
     just_shown = false;
+    close_popups = false;
+    close_requested = false;
+  }
+  if (close_popups) {
+    // As the colour dialog's cancel: nothing changes.
+    ImGui::ClosePopupsOverWindow(nullptr, false);
+    color_target = -1;
+    close_popups = false;
   }
   Draw();
   ImGui::Render();
@@ -526,6 +586,7 @@ void OptionsDialog::Impl::Draw() {
   DrawMultiplayer();
   DrawControls();
   DrawStatusBar();
+  DrawCloseButton();
   DrawExtraPages();
   // A click anywhere but a key edit takes the focus from the key edits.
   if (ImGui::IsMouseClicked(ImGuiMouseButton_Left) && !key_edit_clicked &&
@@ -785,8 +846,18 @@ void OptionsDialog::Impl::EndPageControl() {
   ImGui::PopStyleVar(2);
 }
 
+void OptionsDialog::Impl::ClashMark(const L::Box& b) {
+  ImDrawList* dl = ImGui::GetWindowDrawList();
+  const ImVec2 centre(static_cast<float>(b.x) + b.w / 2.0f, static_cast<float>(b.y) + b.h / 2.0f);
+  dl->AddCircleFilled(centre, b.w / 2.0f, kClash, 16);
+  const ImVec2 size = ImGui::CalcTextSize("!");
+  dl->AddText(ImVec2(std::floor(centre.x - size.x / 2), std::floor(centre.y - size.y / 2)),
+              kClashText, "!");
+}
+
 void OptionsDialog::Impl::DrawControls() {
   GroupBox(L::kControls, text::kGroupControls);
+  const KeyClashes clashes = form.key_clashes();
   BeginPageControl(L::kKeyPages, "##pages");
   if (ImGui::BeginTabBar("##players", ImGuiTabBarFlags_NoTooltip)) {
     for (int player = 0; player < 2; ++player) {
@@ -808,14 +879,29 @@ void OptionsDialog::Impl::DrawControls() {
           page->AddRectFilled(TopLeft(e), P(e.right(), e.bottom()), kFocusFill);
           page->AddRect(TopLeft(e), P(e.right(), e.bottom()), kFocusLine);
         }
+        const bool clash = clashes.marked[static_cast<size_t>(edit)];
         const std::string key = form.key_text(edit);
-        page->AddText(P(e.x + 3, e.y), kText, key.c_str());
+        page->AddText(P(e.x + 3, e.y), clash ? kClash : kText, key.c_str());
+        if (clash) ClashMark(L::KeyClashMark(row));
+        Text(L::KeyName(row), form.key_name(edit));
       }
       ImGui::EndTabItem();
     }
     ImGui::EndTabBar();
   }
   EndPageControl();
+  if (!clashes.line.empty()) {
+    ClashMark(L::kClashMark);
+    const L::Box& b = L::kClashLine;
+    ImGui::PushClipRect(TopLeft(b), P(b.right(), b.bottom()), true);
+    Text(b, clashes.line);
+    ImGui::PopClipRect();
+  }
+}
+
+void OptionsDialog::Impl::DrawCloseButton() {
+  ImGui::SetCursorScreenPos(TopLeft(L::kCloseButton));
+  if (ImGui::Button(U(text::kCloseButton), Size(L::kCloseButton))) close_requested = true;
 }
 
 void OptionsDialog::Impl::DrawExtraPages() {

@@ -19,8 +19,8 @@ class OptionsForm;
 // own: the app passes every SDL event through HandleEvent and calls Pump
 // once per pass of its frame loop, so the game keeps running while the
 // window is shown. Visibility follows the form: OptionsForm::Show (the main
-// window's answer to the menu's options cell) shows it, the close button
-// closes the form and hides it.
+// window's answer to the menu's options cell) shows it, Close closes the
+// form and hides it.
 class OptionsDialog {
  public:
   explicit OptionsDialog(OptionsForm& form);
@@ -29,17 +29,23 @@ class OptionsDialog {
   OptionsDialog& operator=(const OptionsDialog&) = delete;
 
   // Creates the window hidden: caption "Brimvale - opcje gry", a fixed
-  // 585 by 412 client area (wider with extra pages), always on top, a dialog of `main_window` when
+  // 585 by 428 client area (wider with extra pages), always on top, a dialog of `main_window` when
   // one is given (centred over it when shown; otherwise on the screen).
   // SDL's video must be running. False, with the reason, when the window,
   // its renderer or the toolkit cannot be set up.
   bool Create(SDL_Window* main_window, std::string* error);
   SDL_Window* window() const { return window_; }
 
+  // The window's close handler, for every way of closing it: the window
+  // manager's close button, Escape, the "Zamknij" button and a pad's Start
+  // or Back. The form's close (the settings mirror), then the window hides.
+  void Close();
+
   // Every SDL event of the app passes here first. True when the app must
-  // not act on it: the dialog's own events, and the main window's input
-  // and close requests while the dialog is shown (the main window is
-  // disabled then).
+  // not act on it: the dialog's own events, the main window's input and
+  // close requests while the dialog is shown (the main window is disabled
+  // then), and a pad's Start or Back then. Escape leaves a focused key
+  // edit or an open popup first, and otherwise closes the window.
   bool HandleEvent(const SDL_Event& event);
 
   // Once per pass of the app's loop: shows or hides the window to match the

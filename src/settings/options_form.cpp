@@ -3,6 +3,7 @@
 #include "game/key_source.h"
 #include "game/settings_mirror.h"
 #include "game/world.h"
+#include "media/key_names.h"
 #include "settings/config_file.h"
 #include "settings/level_lists.h"
 #include "settings/options_labels.h"
@@ -141,6 +142,10 @@ void OptionsForm::ModeRules() {
 
 void OptionsForm::set_focused_key(int edit) {
   focused_key_ = (edit >= 0 && edit < kKeyEditCount) ? edit : kNoKeyEdit;
+}
+
+const char* OptionsForm::key_name(int edit) const {
+  return media::KeyName(key(edit));
 }
 
 void OptionsForm::KeyDownInKeyEdit() {

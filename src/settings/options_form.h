@@ -9,6 +9,7 @@
 #include "game/game_mode.h"
 #include "game/places.h"
 #include "settings/config_record.h"
+#include "settings/key_clashes.h"
 #include "settings/live_options.h"
 
 namespace bv::game {
@@ -121,6 +122,11 @@ class OptionsForm {
   // Keys: the code each key edit shows (its text is the code in decimal).
   uint8_t key(int edit) const { return keys_codes_[static_cast<size_t>(edit)]; }
   std::string key_text(int edit) const { return std::to_string(key(edit)); }
+  // The key's printed name, shown beside its code ("Up"); empty for a code
+  // no PC key has.
+  const char* key_name(int edit) const;
+  // The keys bound more than once, marked and named; nothing is refused.
+  KeyClashes key_clashes() const { return FindKeyClashes(keys_codes_); }
   // The key edit holding the focus, or kNoKeyEdit.
   int focused_key() const { return focused_key_; }
   void set_focused_key(int edit);

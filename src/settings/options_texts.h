@@ -51,6 +51,25 @@ inline constexpr const char* kPlayerTabs[2] = {"Gracz 1", "Gracz 2"};
 inline constexpr const char* kKeyRows[6] = {"G\xF3ra:", "D\xF3\xB3:", "Lewo:",
                                             "Prawo:",  "Zmiana broni:", "Atak:"};
 
+// The same actions without their colons, for the line that names a clash.
+inline constexpr const char* kKeyActions[6] = {"G\xF3ra", "D\xF3\xB3", "Lewo",
+                                               "Prawo",   "Zmiana broni", "Atak"};
+// A key edit holding Escape's code shares it with the game's own use of it.
+inline constexpr const char* kEscapeUse = "wyj\x9C" "cie do menu";
+inline constexpr const char* kUnnamedKey = "Klawisz ";  // before the code of a key without a name
+inline constexpr const char* kCloseButton = "Zamknij";
+
+// The "Pad" page.
+inline constexpr const char* kPadPage = "Pad";
+inline constexpr const char* kPadPlayer[2] = {"Gracz 1:", "Gracz 2:"};
+inline constexpr const char* kNoPad = "brak pada";
+inline constexpr const char* kPadsWaiting = "Czekaj\xB9" "ce pady: ";
+inline constexpr const char* kPadOnePlayer[2] = {"W grze jednoosobowej ka\xBF" "dy",
+                                                 "pad steruje graczem 1."};
+inline constexpr const char* kPadControls[5] = {
+    "Sterowanie padem:", "Krzy\xBF" "ak, lewa ga\xB3ka: ruch", "A, prawy spust: atak",
+    "X, LB, RB: zmiana broni", "Start, Back: Escape"};
+
 inline constexpr const char* kFragSuffix = " morderstw";
 inline constexpr const char* kPointSuffix = " punkt\xF3w";
 inline constexpr const char* kPercentSuffix = " %";

@@ -47,11 +47,18 @@ class OptionsDialogTest : public ::testing::Test {
     e.window.event = what;
     return e;
   }
-  SDL_Event KeyDown(SDL_Window* w) {
+  SDL_Event KeyDown(SDL_Window* w, SDL_Scancode key = SDL_SCANCODE_W, bool repeat = false) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
     e.key.windowID = SDL_GetWindowID(w);
-    e.key.keysym.scancode = SDL_SCANCODE_W;
+    e.key.keysym.scancode = key;
+    e.key.repeat = repeat ? 1 : 0;
+    return e;
+  }
+  SDL_Event PadButton(Uint8 button) {
+    SDL_Event e{};
+    e.type = SDL_CONTROLLERBUTTONDOWN;
+    e.cbutton.button = button;
     return e;
   }
   bool Shown() const { return (SDL_GetWindowFlags(dialog->window()) & SDL_WINDOW_SHOWN) != 0; }
@@ -99,7 +106,7 @@ TEST_F(OptionsDialogTest, AHiddenFixedWindowThatFollowsTheForm) {
   int width = 0, height = 0;
   SDL_GetWindowSize(w, &width, &height);
   EXPECT_EQ(width, 585);
-  EXPECT_EQ(height, 412);
+  EXPECT_EQ(height, 428);
   EXPECT_EQ(SDL_GetWindowFlags(w) & SDL_WINDOW_RESIZABLE, 0u);
   EXPECT_NE(SDL_GetWindowFlags(w) & SDL_WINDOW_ALWAYS_ON_TOP, 0u);
   dialog->Pump();
@@ -127,6 +134,88 @@ TEST_F(OptionsDialogTest, TheCloseButtonMirrorsAndHides) {
   EXPECT_TRUE(Shown());
   dialog->HandleEvent(WindowEvent(dialog->window(), SDL_WINDOWEVENT_CLOSE));
   EXPECT_FALSE(Shown());
+}
+
+// Every way of closing the window ends in the same handler: the settings
+// mirror, then hidden. A key edit or a popup is left first by Escape.
+TEST_F(OptionsDialogTest, EscapeAndAPadsStartOrBackCloseLikeTheCloseButton) {
+  struct Case {
+    const char* what;
+    SDL_Event event;
+    bool the_windows_own;  // taken even while hidden, as all its events
+  };
+  const Case cases[] = {
+      {"Escape in the window", KeyDown(dialog->window(), SDL_SCANCODE_ESCAPE), true},
+      {"Escape in the disabled main window", KeyDown(main_window, SDL_SCANCODE_ESCAPE), false},
+      {"a pad's Start", PadButton(SDL_CONTROLLER_BUTTON_START), false},
+      {"a pad's Back", PadButton(SDL_CONTROLLER_BUTTON_BACK), false},
+  };
+  int hud = 30;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    form->Show();
+    dialog->Pump();
+    form->set_hud_trans_bar(++hud);
+    EXPECT_TRUE(dialog->HandleEvent(c.event));
+    EXPECT_FALSE(form->visible());
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(world->hud_alpha, hud);
+    // Hidden, the window lets the others pass to the game.
+    EXPECT_EQ(dialog->HandleEvent(c.event), c.the_windows_own);
+    EXPECT_FALSE(form->visible());
+  }
+}
+
+TEST_F(OptionsDialogTest, EscapeLeavesAFocusedKeyEditFirstAndRepeatsDoNothing) {
+  form->Show();
+  dialog->Pump();
+  keys.Set(1, true);  // Escape is held as the reader sees it
+  form->set_focused_key(3);
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(dialog->window(), SDL_SCANCODE_ESCAPE)));
+  EXPECT_EQ(form->focused_key(), kNoKeyEdit);
+  EXPECT_EQ(form->key(3), 205) << "Escape is not captured";
+  EXPECT_TRUE(form->visible());
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(dialog->window(), SDL_SCANCODE_ESCAPE, true)));
+  EXPECT_TRUE(form->visible()) << "a held Escape's repeats do not close";
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(dialog->window(), SDL_SCANCODE_ESCAPE)));
+  EXPECT_FALSE(form->visible());
+}
+
+// What the window draws for the close button, the key names and a clash.
+TEST_F(OptionsDialogTest, TheCloseButtonAndTheClashMarksAreDrawn) {
+  form->Show();
+  int width = 0;
+  std::vector<uint32_t> pixels = Frame(&width);
+  ASSERT_EQ(width, 585);
+  auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; };
+  auto count = [&](const layout::Box& b, auto pred) {
+    int n = 0;
+    for (int y = b.y; y < b.bottom(); ++y)
+      for (int x = b.x; x < b.right(); ++x) n += pred(at(x, y)) ? 1 : 0;
+    return n;
+  };
+  auto red = [](uint32_t p) { return (p >> 16) > 0xA0 && ((p >> 8) & 0xFF) < 0x80; };
+  auto dark = [](uint32_t p) { return (p & 0xFF) < 0x60; };
+  const layout::Box& button = layout::kCloseButton;
+  EXPECT_EQ(at(button.x + 4, button.y + 4), 0xE1E1E1u) << "the button's face";
+  EXPECT_GT(count(button, dark), 20) << "its caption";
+  EXPECT_GT(count(layout::KeyName(0), dark), 10) << "the name beside the first key";
+  EXPECT_EQ(count(layout::KeyClashMark(0), red), 0);
+  EXPECT_EQ(count(layout::kClashMark, red), 0);
+  EXPECT_EQ(count(layout::kClashLine, dark), 0);
+
+  // Player 1's up on W, which player 2's up already holds.
+  keys.Set(17, true);
+  form->set_focused_key(0);
+  form->KeyDownInKeyEdit();
+  form->set_focused_key(kNoKeyEdit);
+  ASSERT_EQ(form->key(0), 17);
+  pixels = Frame(&width);
+  EXPECT_GT(count(layout::KeyClashMark(0), red), 40);
+  EXPECT_EQ(count(layout::KeyClashMark(1), red), 0);
+  EXPECT_GT(count(layout::KeyEdit(0), red), 5) << "the code itself in red";
+  EXPECT_GT(count(layout::kClashMark, red), 40);
+  EXPECT_GT(count(layout::kClashLine, dark), 40) << "the line naming the clash";
 }
 
 TEST_F(OptionsDialogTest, TheMainWindowIsDisabledWhileShown) {
@@ -179,7 +268,7 @@ TEST_F(OptionsDialogTest, AScreenshotIsAPngOfTheWindow) {
            (static_cast<uint8_t>(png[at + 2]) << 8) | static_cast<uint8_t>(png[at + 3]);
   };
   EXPECT_EQ(be32(16), 585);
-  EXPECT_EQ(be32(20), 412);
+  EXPECT_EQ(be32(20), 428);
 }
 
 // Extra pages grow a column right of the classic controls; the classic area
@@ -202,14 +291,14 @@ TEST_F(OptionsDialogTest, ExtraPagesGrowAColumnAndLeaveTheClassicWindowAsItWas) 
   int w = 0, h = 0;
   SDL_GetWindowSize(dialog->window(), &w, &h);
   EXPECT_EQ(w, 778);
-  EXPECT_EQ(h, 412);
+  EXPECT_EQ(h, 428);
 
   int width = 0;
   const std::vector<uint32_t> grown = Frame(&width);
   ASSERT_EQ(width, 778);
-  ASSERT_EQ(grown.size(), 778u * 412u);
+  ASSERT_EQ(grown.size(), 778u * 428u);
   int differ = 0;
-  for (int y = 0; y < 412; ++y) {
+  for (int y = 0; y < 428; ++y) {
     for (int x = 0; x < 585; ++x) differ += grown[y * 778 + x] != classic[y * 585 + x];
   }
   EXPECT_EQ(differ, 0);
