@@ -11,15 +11,21 @@
 #   missing-object   no object image 48: the error box, no frame, no crash
 #   missing-sample   no menusnd.wav: the game runs, that sound is silent
 #   options-and-exit the options pad opens the options window over the
-#                    running game; closed, the game goes on; the exit pad
-#                    ends the program, which saves config.dat
+#                    running game; Escape closes it, the game goes on and the
+#                    player does not walk on; the exit pad ends the program,
+#                    which saves config.dat
+#   focus-change     a key held while the game window loses the focus and
+#                    released elsewhere: the player stops, and stays put
+#                    when the focus comes back
 #
 # The program runs from a scratch folder (a copy of it beside links to the
 # data), so config.dat never lands in the build folder. Test hooks:
 # BRIMVALE_PROBE (SIGUSR1 screenshot, SIGUSR2 state line) and
 # BRIMVALE_MESSAGE_BOXES (boxes written to stderr). Every wait is on a state
-# the program reports, with a bounded number of tries. BV_KEEP_WORK=1 keeps
-# the scratch folder (output, screenshots) for a look afterwards.
+# the program reports (ticks run, positions, focus), with a bounded number of
+# tries; no key is held for a fixed time, since a loaded machine may run no
+# tick in it. BV_KEEP_WORK=1 keeps the scratch folder (output, screenshots)
+# for a look afterwards.
 set -u
 
 SCENARIO=$1
@@ -135,42 +141,64 @@ key_up() {
   xdotool keyup "$1"
   HELD_KEYS=${HELD_KEYS// $1/}
 }
-# A press the game's 90 Hz keyboard reading cannot miss.
-press() {
-  key_down "$1"
-  sleep 0.15
-  key_up "$1"
-}
-
-# A few ticks' worth of a key: a step of about ten pixels.
-nudge() {
-  key_down "$1"
-  sleep 0.04
-  key_up "$1"
-  sleep 0.05
-}
-
-# walk KEY AXIS OP TARGET: holds KEY until player 1's x or y satisfies
-# OP TARGET (-le or -ge), or stops changing (a wall). Prints where it ended.
-walk() {
-  local key=$1 axis=$2 op=$3 target=$4 v last="" same=0 i
+# press_until KEY TRIES CONDITION...: holds KEY until the program reports
+# CONDITION, so that no tick can miss it.
+press_until() {
+  local key=$1 tries=$2 status
+  shift 2
   key_down "$key"
+  wait_for "$tries" "$@"
+  status=$?
+  key_up "$key"
+  return $status
+}
+
+# ticks_past N: the game has run more than N ticks.
+ticks_past() { state && [ "$(field ticks)" -gt "$1" ]; }
+
+# stays_put TICKS: player 1 does not move while the game runs TICKS ticks.
+stays_put() {
+  local at ticks
+  state || return 1
+  at=$(field p1)
+  ticks=$(field ticks)
+  wait_for 100 ticks_past $((ticks + $1)) || return 1
+  [ "$(field p1)" = "$at" ] || {
+    echo "player 1 moved from $at to $(field p1) in $(($(field ticks) - ticks)) ticks"
+    return 1
+  }
+}
+
+# The player has stopped: 20 ticks at one place while a key is held, so a
+# wall stops it (a key is read by the tick after the state that saw it).
+STILL_FOR=20
+
+# walk KEY... AXIS OP TARGET: holds the keys until player 1's x or y
+# satisfies OP TARGET (-le or -ge), a wall stops it, or DONE (a command,
+# "false" when unset) holds. Prints where it ended.
+DONE=false
+walk() {
+  local n=$(($# - 3)) keys axis op target v last="" since=0 i k
+  keys=("${@:1:n}")
+  axis=${*:n+1:1}
+  op=${*:n+2:1}
+  target=${*:n+3:1}
+  for k in "${keys[@]}"; do key_down "$k"; done
   for i in $(seq 600); do
     state || break
+    $DONE && break
     if [ "$axis" = x ]; then v=$(p1x); else v=$(p1y); fi
     [ "$v" "$op" "$target" ] && break
     if [ "$v" = "$last" ]; then
-      same=$((same + 1))
-      [ $same -ge 8 ] && break
+      [ $(($(field ticks) - since)) -ge $STILL_FOR ] && break
     else
-      same=0
+      since=$(field ticks)
     fi
     last=$v
   done
-  key_up "$key"
-  sleep 0.05
+  for k in "${keys[@]}"; do key_up "$k"; done
   state
-  echo "walked $key to $(field p1)"
+  echo "walked ${keys[*]} to $(field p1)"
 }
 
 # World x of the centre of a level column, y of a level row (cells are 50
@@ -178,12 +206,15 @@ walk() {
 column_centre() { echo $((($1 + 7) * 50 + 25)); }
 row_centre() { echo $((($1 + 5) * 50 + 25)); }
 
+# A pad's effect shows: the options opened, or a level change began.
+left_the_hall() { [ "$(field options)" = 1 ] || [ "$(field transition)" != 900 ]; }
+
 # From the menu's start (level cell 20, 26) to a pad at the back of an
 # alcove in the hall's north wall (row 2). Every leg ends either against a
 # wall or inside a band of cells that all lead on, so a late key release
-# (a loaded machine) does no harm; only the last leg along the hall needs
-# the pad's column, and it is nudged into it. Going north only the cell
-# straight ahead is tested, so anywhere in that column is enough.
+# (a loaded machine) does no harm. The alcove's mouth is three cells wide
+# and its back one cell, so up and towards the pad's column slides along
+# its walls into the back; each such push ends against a wall or on the pad.
 walk_to_pad() {
   local column=$1 x i
   x=$(column_centre "$column")
@@ -197,19 +228,15 @@ walk_to_pad() {
   # north until it stops us in the top row (row 9).
   walk Right x -ge $(($(column_centre 20) - 8))
   walk Up y -le 0
-  # Along the top row to the pad's column.
-  if [ "$(p1x)" -gt "$x" ]; then walk Left x -le $((x + 8)); else walk Right x -ge $((x - 8)); fi
-  for i in $(seq 12); do
+  # Along the top row into the mouth of the pad's alcove.
+  if [ "$(p1x)" -gt "$x" ]; then walk Left x -le $((x + 20)); else walk Right x -ge $((x - 20)); fi
+  DONE=left_the_hall
+  for i in 1 2 3 4; do
     state
-    if [ "$(p1x)" -gt $((x + 15)) ]; then
-      nudge Left
-    elif [ "$(p1x)" -lt $((x - 15)) ]; then
-      nudge Right
-    else
-      break
-    fi
+    left_the_hall && break
+    if [ "$(p1x)" -lt "$x" ]; then walk Up Right y -le 0; else walk Up Left y -le 0; fi
   done
-  walk Up y -le 0
+  DONE=false
 }
 
 # --- the program ---------------------------------------------------------------
@@ -268,10 +295,11 @@ expect_running_game() {
 }
 
 # Escape ends the intro; the shutters open over the menu level.
+intro_over() { state && [ "$(field transition)" -ge 0 ]; }
 skip_intro() {
   state || fail "no state"
   [ "$(field transition)" -lt 0 ] || fail "not in the intro: $STATE"
-  press Escape
+  press_until Escape 50 intro_over || fail "Escape did not end the intro"
   wait_for 80 state_is level 0 transition 900 || fail "the menu level did not open"
 }
 
@@ -348,12 +376,12 @@ one_player() {
   walk Down y -ge 999999
   walk Up y -le 0
   key_up Return
-  sleep 1
-  state
+  wait_for 100 ticks_past $((ticks + 90)) || fail "the game did not run on: $STATE"
   [ "$(field level)" = 1 ] || [ "$(field level)" = 0 ] || fail "unexpected level: $STATE"
-  [ "$(field ticks)" -gt $((ticks + 90)) ] || fail "the game did not run on: $STATE"
 
-  press Escape
+  if [ "$(field level)" = 1 ]; then
+    press_until Escape 50 state_is level 0 || fail "Escape did not leave the level"
+  fi
   wait_for 80 state_is level 0 transition 900 || fail "Escape did not return to the menu"
   state
   [ "$(field p1 | cut -d. -f1)" = 1375 ] || fail "not back at the menu's start: $STATE"
@@ -410,11 +438,9 @@ missing_object() {
   wait_for 50 has_line '^started ' || fail "the game did not run on after the box"
   has_line '^started .*loaded=0 ' || fail "resources reported loaded: $(grep '^started' "$WORK/out")"
   wait_for 50 find_game_window || fail "no game window after the box"
-  sleep 2
-  state || fail "the game does not answer"
+  wait_for 100 ticks_past 90 || fail "the game loop does not run: $STATE"
   [ "$(field frames)" = 0 ] || fail "frames were drawn: $STATE"
   [ "$(field loaded)" = 0 ] || fail "resources_loaded is not 0: $STATE"
-  [ "$(field ticks)" -gt 90 ] || fail "the game loop does not run: $STATE"
   close_game
   [ "$(stat -c %s "$WORK/config.dat")" -eq 44 ] || fail "config.dat not written at close"
   echo "PASS: without object image 48 the error box shows, nothing is drawn, nothing crashes"
@@ -433,9 +459,8 @@ missing_sample() {
   [ "$(field silent_sounds)" -ge 1 ] || fail "the jingle was not silent: $STATE"
   local frames
   frames=$(field frames)
-  sleep 0.5
-  state
-  [ "$(field frames)" -gt "$frames" ] || fail "the game stopped drawing: $STATE"
+  frames_past() { state && [ "$(field frames)" -gt "$1" ]; }
+  wait_for 50 frames_past "$frames" || fail "the game stopped drawing: $STATE"
   close_game
   echo "PASS: without menusnd.wav the game runs on, silent for that sound"
 }
@@ -456,15 +481,19 @@ options_and_exit() {
   # The game runs on behind it, the player back at the menu's start.
   state
   ticks=$(field ticks)
-  sleep 0.3
-  state
-  [ "$(field ticks)" -gt "$ticks" ] || fail "the game stopped behind the options: $STATE"
+  wait_for 50 ticks_past "$ticks" || fail "the game stopped behind the options: $STATE"
   [ "$(field p1)" = 1375.0,1575.0 ] || fail "the options pad did not send the player back: $STATE"
-  "$CLOSER" "$dialog" || fail "cannot close the options window"
-  wait_for 30 state_is options 0 || fail "the options window did not close"
+  # Shown, the window has the keyboard (SDL gives it the focus when no
+  # window manager does); Escape closes it.
+  has_focus() { state && [ "$(field focus)" != none ]; }
+  wait_for 50 has_focus || fail "no window of the game has the keyboard: $STATE"
+  press_until Escape 50 state_is options 0 || fail "Escape did not close the options window"
   game_alive || fail "closing the options ended the game"
+  # Up was held when the options opened; it must not walk the player on.
+  stays_put 45 || fail "the player walked on after the options window closed"
   # Without a window manager the focus does not come back by itself.
   focus_game
+  wait_for 50 state_is focus game || fail "the game window did not get the focus: $STATE"
   walk_to_pad 33
   wait_for 80 eval '! game_alive' || fail "the exit pad did not end the program"
   wait "$GAME_PID"
@@ -475,12 +504,44 @@ options_and_exit() {
   echo "PASS: the options window over the game, then the exit pad saved and ended"
 }
 
+focus_change() {
+  make_program_dir
+  start_game
+  expect_running_game
+  skip_intro
+  wait_for 50 state_is focus game || fail "the game window has no focus: $STATE"
+  # Walking north up the garden path.
+  key_down Up
+  walking() { state && [ "$(p1y)" -lt 1550 ]; }
+  wait_for 50 walking || fail "Up does not walk the player: $STATE"
+  # Another window takes the focus (here the screen's root window), and
+  # Up is released there: the game never hears of the release.
+  local root
+  root=$(xdotool search --maxdepth 0 --name '' 2>/dev/null | head -n 1)
+  [ -n "$root" ] || fail "no root window"
+  xdotool windowfocus "$root"
+  wait_for 50 state_is focus none || fail "the game kept the focus: $STATE"
+  key_up Up
+  stays_put 45 || fail "the player walked on while another window had the focus"
+  focus_game
+  wait_for 50 state_is focus game || fail "the focus did not come back: $STATE"
+  stays_put 45 || fail "the player walked on when the focus came back"
+  # The keyboard is read again.
+  local y
+  y=$(p1y)
+  moved() { state && [ "$(p1y)" -lt "$y" ]; }
+  press_until Up 50 moved || fail "Up does not walk the player after the focus came back"
+  close_game
+  echo "PASS: a key released while the game had no focus does not stick"
+}
+
 case "$SCENARIO" in
   one-player) one_player ;;
   two-players) two_players ;;
   missing-object) missing_object ;;
   missing-sample) missing_sample ;;
   options-and-exit) options_and_exit ;;
+  focus-change) focus_change ;;
   *)
     echo "unknown scenario $SCENARIO"
     exit 2

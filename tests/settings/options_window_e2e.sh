@@ -1,7 +1,9 @@
 #!/bin/bash
 # End-to-end check of the real options window on a virtual X display: open
 # it, take a screenshot, move the panel bar and bind a key with the mouse and
-# the keyboard, close it, and see the change reach the world and config.dat.
+# the keyboard, close it with its "Zamknij" button and see the change reach
+# the world; open it again and close it the way a window manager does; close
+# the main window and see config.dat.
 #
 # usage: options_window_e2e.sh BRIMVALE_OPTIONS X11_CLOSE_WINDOW [SCREENSHOT_COPY]
 # Every wait is on a state the program reports, with a bounded number of tries.
@@ -72,7 +74,7 @@ XVFB_PID=$!
 wait_for test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$WORK/display")"
 
-SDL_VIDEODRIVER=x11 "$HOST" --dir "$WORK" --screenshot "$WORK/shot.png" --once \
+SDL_VIDEODRIVER=x11 "$HOST" --dir "$WORK" --screenshot "$WORK/shot.png" \
   --no-message-box >"$WORK/out" 2>"$WORK/err" &
 HOST_PID=$!
 
@@ -87,7 +89,7 @@ find_window() {
 wait_for find_window || fail "no visible window captioned 'Brimvale - opcje gry'"
 
 geometry=$(xdotool getwindowgeometry "$WID")
-echo "$geometry" | grep -q 'Geometry: 585x412' || fail "window geometry: $geometry"
+echo "$geometry" | grep -q 'Geometry: 778x428' || fail "window geometry: $geometry"
 
 # The screenshot comes from a drawn frame, so it also shows the window is painted.
 kill -USR1 "$HOST_PID"
@@ -115,9 +117,26 @@ xdotool windowfocus "$WID" 2>/dev/null
 xdotool key --delay 50 w
 wait_state 'keys=17,' || fail "the key edit did not capture W"
 
-# Close it the way the window manager's close button does.
+# The window's own close button.
+read -r cx cy cw ch <<<"$(box close_button)"
+[ -n "$ch" ] || fail "no layout for close_button"
+xdotool mousemove --window "$WID" $((cx + cw / 2)) $((cy + ch / 2)) click 1
+wait_for has_line '^closed$' || fail "the close button did not close the window"
+lines() { [ "$(grep -c "^$1\$" "$WORK/out")" -ge "$2" ]; }
+
+# O in the stand-in main window opens it again (as the menu's options pad
+# does); the window manager's close closes it too.
+MAIN=$(xdotool search --onlyvisible --name '^Brimvale$' 2>/dev/null | head -n 1)
+[ -n "$MAIN" ] || fail "no stand-in main window"
+xdotool windowfocus "$MAIN" 2>/dev/null
+xdotool key --window "$MAIN" o
+wait_for lines shown 2 || fail "O did not open the options window again"
+wait_for find_window || fail "the options window is not on the screen again"
 "$CLOSER" "$WID" || fail "cannot send the close request"
-wait_for has_line '^saved$' || fail "the program did not close the window and save"
+wait_for lines closed 2 || fail "the window manager's close did not close the window"
+
+"$CLOSER" "$MAIN" || fail "cannot close the main window"
+wait_for has_line '^saved$' || fail "the program did not save when its main window closed"
 wait "$HOST_PID"
 status=$?
 HOST_PID=""

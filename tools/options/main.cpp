@@ -7,7 +7,8 @@
 // It reports on stdout, one line each: "created", "shown", "closed", the
 // world's mirrored settings after each close ("mirror ..."), "saved". SIGUSR1
 // writes a screenshot of the options window (--screenshot FILE), SIGUSR2
-// prints the controls and the world's panel alpha ("state ...").
+// prints the controls and the world's panel alpha ("state ..."). Like the
+// game's, the window has the "Pad" page, listing the pads plugged in.
 
 #include <SDL.h>
 #include <signal.h>
@@ -21,10 +22,12 @@
 #include "game/world.h"
 #include "media/cp1250.h"
 #include "media/sdl_keyboard.h"
+#include "media/sdl_pads.h"
 #include "settings/live_options.h"
 #include "settings/options_dialog.h"
 #include "settings/options_form.h"
 #include "settings/options_layout.h"
+#include "settings/pad_page.h"
 
 namespace {
 
@@ -126,6 +129,7 @@ void PrintLayout() {
   line("anti", L::kAnti);
   line("mode_list", L::kModeList);
   line("c1_up", L::KeyEdit(0));
+  line("close_button", L::kCloseButton);
 }
 
 // The stand-in main window shows the mirrored colours at the panel's alpha,
@@ -180,6 +184,12 @@ int Run(const Args& args) {
   });
 
   bv::settings::OptionsDialog dialog(form);
+  bv::media::SdlPads pads;
+  std::string pad_error;
+  if (!pads.Start(dir + "/gamecontrollerdb.txt", &pad_error)) {
+    std::fprintf(stderr, "brimvale-options: %s\n", pad_error.c_str());
+  }
+  bv::settings::AddPadPage(dialog, pads.slots());
   std::string error;
   if (!dialog.Create(main_window, &error)) {
     std::fprintf(stderr, "brimvale-options: %s\n", error.c_str());
@@ -203,6 +213,7 @@ int Run(const Args& args) {
     SDL_Event e;
     if (SDL_WaitEventTimeout(&e, 5)) {
       do {
+        pads.HandleEvent(e);
         if (dialog.HandleEvent(e)) continue;
         if (e.type == SDL_QUIT) quit = true;
         if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE) quit = true;
