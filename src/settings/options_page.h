@@ -21,10 +21,10 @@ namespace bv::settings {
 // registered itself through a static object in a library would be dropped
 // by the linker, and could not reach the app's state.)
 //
-// Without pages the window is the classic 585 by 412 one, pixel for pixel.
-// With pages it grows a column to the right of the classic controls: a
-// group box holding a tab bar with one tab per page, in the order added;
-// the classic area stays exactly as it was.
+// Without pages the window is 585 by 428. With pages it grows a column to
+// the right of the classic controls: a group box holding a tab bar with one
+// tab per page, in the order added; the classic area stays exactly as it
+// was. The game adds the "Pad" page (pad_page.h).
 
 // The widgets a page draws with, in the window's own style. Boxes are in
 // pixels of the page's area: (0, 0) is its top left corner, and the area is
