@@ -6,10 +6,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "sim/sim_harness.h"
 #include "support/temp_dir.h"
+#include "support/virtual_pads.h"
 
 namespace bv::app {
 namespace {
@@ -28,33 +27,15 @@ class GamePadsTest : public sim::SimTest {
   }
   void TearDown() override {
     pads.Stop();
-    while (!sticks.empty()) Pull(0);
+    while (virtual_pads.size() > 0) virtual_pads.Pull(0);
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, nullptr);
   }
 
-  void Plug(const char* name) {
-    SDL_VirtualJoystickDesc d{};
-    d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    d.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    d.naxes = SDL_CONTROLLER_AXIS_MAX;
-    d.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    d.name = name;
-    const int index = SDL_JoystickAttachVirtualEx(&d);
-    ASSERT_GE(index, 0) << SDL_GetError();
-    sticks.push_back(SDL_JoystickOpen(index));
-  }
-  void Pull(size_t i) {
-    SDL_Joystick* j = sticks[i];
-    const SDL_JoystickID id = SDL_JoystickInstanceID(j);
-    for (int d = 0; d < SDL_NumJoysticks(); ++d) {
-      if (SDL_JoystickGetDeviceInstanceID(d) == id) SDL_JoystickDetachVirtual(d);
-    }
-    SDL_JoystickClose(j);
-    sticks.erase(sticks.begin() + static_cast<long>(i));
-  }
+  void Plug(const char* name) { virtual_pads.Plug(name); }
+  void Pull(size_t i) { virtual_pads.Pull(i); }
   void Press(size_t pad, SDL_GameControllerButton b, bool down = true) {
-    SDL_JoystickSetVirtualButton(sticks[pad], b, down ? 1 : 0);
+    virtual_pads.Press(pad, b, down);
   }
   // One pass of the game loop: events to the pads, then a tick.
   void Step(int n = 1) {
@@ -69,7 +50,7 @@ class GamePadsTest : public sim::SimTest {
   test::TempDir dir;
   bool focused = true;
   GamePads pads{[this] { return focused; }};
-  std::vector<SDL_Joystick*> sticks;
+  test::VirtualPads virtual_pads;
 };
 
 TEST_F(GamePadsTest, APadPluggedInDuringPlayWalksAttacksAndChangesWeapon) {

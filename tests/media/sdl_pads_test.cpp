@@ -6,10 +6,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 
 #include "support/temp_dir.h"
+#include "support/virtual_pads.h"
 
 namespace bv::media {
 namespace {
@@ -23,34 +23,11 @@ class SdlPadsTest : public ::testing::Test {
   }
   void TearDown() override {
     pads.Stop();
-    while (!attached.empty()) Detach(attached.back());
+    while (virtual_pads.size() > 0) virtual_pads.Pull(0);
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, nullptr);
   }
 
-  // A virtual pad with every control of a game controller; its device index.
-  int Attach(const char* name, SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER) {
-    SDL_VirtualJoystickDesc d{};
-    d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    d.type = static_cast<Uint16>(type);
-    d.naxes = SDL_CONTROLLER_AXIS_MAX;
-    d.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    d.name = name;
-    const int index = SDL_JoystickAttachVirtualEx(&d);
-    EXPECT_GE(index, 0) << SDL_GetError();
-    SDL_Joystick* j = SDL_JoystickOpen(index);  // to set its controls
-    EXPECT_NE(j, nullptr) << SDL_GetError();
-    attached.push_back(j);
-    return index;
-  }
-  void Detach(SDL_Joystick* j) {
-    const SDL_JoystickID id = SDL_JoystickInstanceID(j);
-    attached.erase(std::find(attached.begin(), attached.end(), j));
-    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
-      if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
-    }
-    SDL_JoystickClose(j);
-  }
   // What the game loop does each pass: SDL's queue drained into the pads.
   void Pump() {
     SDL_Event e;
@@ -69,11 +46,11 @@ class SdlPadsTest : public ::testing::Test {
 
   bool focused = true;
   SdlPads pads{[this] { return focused; }};
-  std::vector<SDL_Joystick*> attached;
+  test::VirtualPads virtual_pads;
 };
 
 TEST_F(SdlPadsTest, APadPluggedInBeforeTheStartIsReadPressedAndReleased) {
-  Attach("Pad A");
+  virtual_pads.Plug("Pad A");
   Start();
   std::vector<PadReading> r = Read();
   ASSERT_EQ(r.size(), 1u);
@@ -82,8 +59,8 @@ TEST_F(SdlPadsTest, APadPluggedInBeforeTheStartIsReadPressedAndReleased) {
   ASSERT_EQ(pads.slots().pads().size(), 1u);
   EXPECT_EQ(pads.slots().pads()[0].name, "Pad A");
 
-  SDL_JoystickSetVirtualButton(attached[0], SDL_CONTROLLER_BUTTON_A, 1);
-  SDL_JoystickSetVirtualAxis(attached[0], SDL_CONTROLLER_AXIS_LEFTX, -32768);
+  virtual_pads.Press(0, SDL_CONTROLLER_BUTTON_A, true);
+  virtual_pads.Axis(0, SDL_CONTROLLER_AXIS_LEFTX, -32768);
   r = Read();
   ASSERT_EQ(r.size(), 1u);
   EXPECT_TRUE(r[0].state.Button(PadButton::kSouth));
@@ -91,8 +68,8 @@ TEST_F(SdlPadsTest, APadPluggedInBeforeTheStartIsReadPressedAndReleased) {
   EXPECT_TRUE(ActionsOf(r[0].state)[kPadAttack]);
   EXPECT_TRUE(ActionsOf(r[0].state)[kPadLeft]);
 
-  SDL_JoystickSetVirtualButton(attached[0], SDL_CONTROLLER_BUTTON_A, 0);
-  SDL_JoystickSetVirtualAxis(attached[0], SDL_CONTROLLER_AXIS_LEFTX, 0);
+  virtual_pads.Press(0, SDL_CONTROLLER_BUTTON_A, false);
+  virtual_pads.Axis(0, SDL_CONTROLLER_AXIS_LEFTX, 0);
   r = Read();
   ASSERT_EQ(r.size(), 1u);
   EXPECT_EQ(ActionsOf(r[0].state), PadActions{});
@@ -101,9 +78,9 @@ TEST_F(SdlPadsTest, APadPluggedInBeforeTheStartIsReadPressedAndReleased) {
 TEST_F(SdlPadsTest, TwoPadsTakeTwoPlacesAndAPulledPadFreesItsPlace) {
   Start();
   EXPECT_TRUE(Read().empty());
-  Attach("Pad A");
-  Attach("Pad B");
-  SDL_JoystickSetVirtualButton(attached[1], SDL_CONTROLLER_BUTTON_DPAD_UP, 1);
+  virtual_pads.Plug("Pad A");
+  virtual_pads.Plug("Pad B");
+  virtual_pads.Press(1, SDL_CONTROLLER_BUTTON_DPAD_UP, true);
   std::vector<PadReading> r = Read();
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(pads.slots().InPlace(0)->name, "Pad A");
@@ -111,7 +88,7 @@ TEST_F(SdlPadsTest, TwoPadsTakeTwoPlacesAndAPulledPadFreesItsPlace) {
   for (const PadReading& p : r) EXPECT_EQ(p.state.Button(PadButton::kDpadUp), p.place == 1);
 
   // Pad A pulled out while nothing is held on it; pad B, held, stays player 2.
-  Detach(attached[0]);
+  virtual_pads.Pull(0);
   r = Read();
   ASSERT_EQ(r.size(), 1u);
   EXPECT_EQ(r[0].place, 1);
@@ -119,21 +96,21 @@ TEST_F(SdlPadsTest, TwoPadsTakeTwoPlacesAndAPulledPadFreesItsPlace) {
   EXPECT_EQ(pads.slots().InPlace(0), nullptr);
 
   // Pulled out while held: its controls are released at once.
-  Detach(attached[0]);
+  virtual_pads.Pull(0);
   EXPECT_TRUE(Read().empty());
   EXPECT_TRUE(pads.slots().pads().empty());
 
   // A pad plugged in during play takes the first free place.
-  Attach("Pad C");
+  virtual_pads.Plug("Pad C");
   r = Read();
   ASSERT_EQ(r.size(), 1u);
   EXPECT_EQ(r[0].place, 0);
 }
 
 TEST_F(SdlPadsTest, WithoutTheFocusNoPadIsRead) {
-  Attach("Pad A");
+  virtual_pads.Plug("Pad A");
   Start();
-  SDL_JoystickSetVirtualButton(attached[0], SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+  virtual_pads.Press(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
   ASSERT_EQ(Read().size(), 1u);
   focused = false;
   EXPECT_TRUE(Read().empty());
@@ -142,8 +119,8 @@ TEST_F(SdlPadsTest, WithoutTheFocusNoPadIsRead) {
 }
 
 TEST_F(SdlPadsTest, AJoystickWithoutAMappingIsNoPad) {
-  Attach("Odd Stick", SDL_JOYSTICK_TYPE_FLIGHT_STICK);
-  Attach("Pad A");
+  virtual_pads.Plug("Odd Stick", SDL_JOYSTICK_TYPE_FLIGHT_STICK);
+  virtual_pads.Plug("Pad A");
   Start();
   Read();
   ASSERT_EQ(pads.slots().pads().size(), 1u);
