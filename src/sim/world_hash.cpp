@@ -152,6 +152,12 @@ uint64_t WorldHash(const game::World& w) {
   return h.value();
 }
 
+uint64_t HashBytes(const uint8_t* data, size_t size) {
+  Hasher h;
+  h.Bytes(data, size);
+  return h.value();
+}
+
 std::string WorldHashHex(uint64_t hash) {
   char text[17];
   std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(hash));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -39,6 +40,9 @@ namespace bv::sim {
 // Whole tables, not only their used part: an entry past a count is state
 // too, and cheap to cover.
 uint64_t WorldHash(const game::World& world);
+
+// The same FNV-1a 64 over plain bytes (replays hash the level bytes with it).
+uint64_t HashBytes(const uint8_t* data, size_t size);
 
 // 16 lower-case hex digits.
 std::string WorldHashHex(uint64_t hash);

@@ -1,35 +1,152 @@
-// brimvale-sim SCENARIO.json: runs the game tick headless over a scenario and
-// prints what happened as one JSON document, writing the screenshots the
-// scenario asks for. Exit 2 for a bad scenario, 1 when the run or a
-// screenshot failed.
+// brimvale-sim SCENARIO.json [--record OUT.bvr]: runs the game tick headless
+// over a scenario and prints what happened as one JSON document, writing
+// the screenshots the scenario asks for (and the run as a replay).
+// brimvale-sim --replay FILE [--check]: plays a replay the same way; with
+// --check the first world hash that differs from the recorded one ends it.
+// Exit 2 for a bad scenario, replay or arguments, 1 when the run, a
+// screenshot or the check failed.
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "replay/reader.h"
+#include "replay/writer.h"
+#include "settings/block_file.h"
+#include "tools/sim/replay_run.h"
 #include "tools/sim/runner.h"
 #include "tools/sim/scenario.h"
 #include "tools/sim/screenshots.h"
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: brimvale-sim SCENARIO.json [--record OUT.bvr] | brimvale-sim --replay FILE "
+    "[--check] [--program-dir DIR] [--report-every N]";
+
 // One line on stderr, whatever the message holds.
-void Complain(const std::string& text) {
-  std::string line = "brimvale-sim: ";
+std::string OneLine(const std::string& text) {
+  std::string line;
   for (char c : text) line.push_back((c == '\n' || c == '\r') ? ' ' : c);
-  std::cerr << line << "\n";
+  return line;
+}
+void Complain(const std::string& text) {
+  std::cerr << "brimvale-sim: " << OneLine(text) << "\n";
 }
 
-}  // namespace
+bool PrintJson(const nlohmann::json& out) {
+  std::cout << out.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+  std::cout.flush();
+  if (!std::cout) {
+    Complain("cannot write the result");
+    return false;
+  }
+  return true;
+}
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    Complain("usage: brimvale-sim SCENARIO.json");
+// Beside the program, as the game keeps its data.
+std::string OwnFolder() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string(".") : exe.parent_path().string();
+}
+
+struct Arguments {
+  std::string scenario;
+  std::string record;
+  std::string replay;
+  std::string program_dir;
+  int64_t report_every = 0;
+  bool check = false;
+};
+
+bool ParseArguments(const std::vector<std::string>& args, Arguments* a, std::string* error) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](std::string* out) {
+      if (i + 1 >= args.size()) {
+        *error = arg + " needs a value";
+        return false;
+      }
+      *out = args[++i];
+      return true;
+    };
+    std::string text;
+    if (arg == "--replay") {
+      if (!value(&a->replay)) return false;
+    } else if (arg == "--record") {
+      if (!value(&a->record)) return false;
+    } else if (arg == "--program-dir") {
+      if (!value(&a->program_dir)) return false;
+    } else if (arg == "--check") {
+      a->check = true;
+    } else if (arg == "--report-every") {
+      if (!value(&text)) return false;
+      if (text.empty() || text.size() > 9 ||
+          text.find_first_not_of("0123456789") != std::string::npos) {
+        *error = "--report-every needs a number of ticks";
+        return false;
+      }
+      a->report_every = std::stoll(text);
+    } else if (!arg.empty() && arg[0] == '-') {
+      *error = "unknown option " + arg;
+      return false;
+    } else if (a->scenario.empty()) {
+      a->scenario = arg;
+    } else {
+      *error = "more than one scenario";
+      return false;
+    }
+  }
+  const bool replaying = !a->replay.empty();
+  if (replaying == !a->scenario.empty()) {
+    *error = "give a scenario or --replay FILE";
+    return false;
+  }
+  if (!replaying && (a->check || !a->program_dir.empty() || a->report_every != 0)) {
+    *error = "--check, --program-dir and --report-every go with --replay";
+    return false;
+  }
+  if (replaying && !a->record.empty()) {
+    *error = "--record goes with a scenario";
+    return false;
+  }
+  return true;
+}
+
+int RunReplayFile(const Arguments& a) {
+  std::unique_ptr<bv::replay::ReplayFile> file;
+  try {
+    file = std::make_unique<bv::replay::ReplayFile>(bv::replay::ReplayFile::Load(a.replay));
+  } catch (const bv::replay::ReplayError& e) {
+    Complain(e.what());
     return 2;
   }
+  bv::sim::ReplayRun how;
+  how.program_dir = a.program_dir.empty() ? OwnFolder() : a.program_dir;
+  how.report_every = a.report_every;
+  how.stop_at_divergence = a.check;
+  bv::sim::ReplayResult result;
+  try {
+    result = bv::sim::RunReplay(*file, how);
+  } catch (const std::exception& e) {
+    Complain(a.replay + ": " + e.what());
+    return 2;
+  }
+  if (!PrintJson(result.out)) return 1;
+  if (result.divergence) {
+    std::cerr << OneLine(result.divergence->reason) << "\n";
+    if (a.check) return 1;
+  }
+  return 0;
+}
+
+int RunScenarioFile(const Arguments& a) {
   bv::sim::Scenario scenario;
   try {
-    scenario = bv::sim::LoadScenarioFile(argv[1]);
+    scenario = bv::sim::LoadScenarioFile(a.scenario);
   } catch (const bv::sim::ScenarioError& e) {
     Complain(e.what());
     return 2;
@@ -39,19 +156,22 @@ int main(int argc, char** argv) {
     if (!scenario.screenshots.empty()) {
       screenshots = std::make_unique<bv::sim::ScreenshotTaker>(scenario);
     }
-    nlohmann::json out = bv::sim::RunScenario(scenario, screenshots.get());
+    bv::replay::MemorySink sink;
+    bv::replay::Writer writer(sink);
+    nlohmann::json out =
+        bv::sim::RunScenario(scenario, screenshots.get(), a.record.empty() ? nullptr : &writer);
     if (screenshots != nullptr) {
       screenshots->Finish(out["ticks"].get<int64_t>());
       out["screenshots"] = screenshots->written();
     }
-    std::cout << out.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
-    std::cout.flush();
-    if (!std::cout) {
-      Complain("cannot write the result");
-      return 1;
-    }
+    if (!PrintJson(out)) return 1;
     if (screenshots != nullptr && !screenshots->failures().empty()) {
       for (const std::string& failure : screenshots->failures()) Complain(failure);
+      return 1;
+    }
+    if (!a.record.empty() &&
+        !bv::settings::SaveBlock(a.record, sink.bytes.data(), sink.bytes.size())) {
+      Complain(a.record + ": cannot be written");
       return 1;
     }
   } catch (const std::exception& e) {
@@ -59,4 +179,16 @@ int main(int argc, char** argv) {
     return 1;
   }
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments a;
+  std::string error;
+  if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), &a, &error)) {
+    Complain(error + "; " + kUsage);
+    return 2;
+  }
+  return a.replay.empty() ? RunScenarioFile(a) : RunReplayFile(a);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/key_source.h"
@@ -9,10 +10,13 @@
 #include "game/places.h"
 #include "game/settings_mirror.h"
 #include "game/sound_slots.h"
+#include "replay/recorder.h"
 #include "settings/live_options.h"
 #include "sim/play_clock.h"
+#include "sim/rules_version.h"
 #include "sim/tick.h"
 #include "sim/world_hash.h"
+#include "tools/sim/event_log.h"
 #include "tools/sim/state_json.h"
 
 namespace bv::sim {
@@ -57,50 +61,6 @@ class ScriptedKeys final : public game::KeySource {
   int64_t tick_ = 0;
 };
 
-// Collects what the tick tells the outside world as events. The options
-// window stays up for `open_ticks` ticks after the tick that opened it;
-// nothing else about it exists here.
-class Recorder final : public game::SoundPlayer, public Host {
- public:
-  Recorder(settings::LiveOptions& options, int64_t open_ticks)
-      : options_(options), open_ticks_(open_ticks) {}
-  void set_tick(int64_t tick) { tick_ = tick; }
-  void Play(game::SoundSlot slot, int index) override {
-    std::string name = game::SlotName(slot);
-    if (game::SlotSize(slot) > 1) name += ":" + std::to_string(index);
-    events_.push_back({{"tick", tick_}, {"sound", name}});
-  }
-  void CloseProgram() override {
-    events_.push_back({{"tick", tick_}, {"close_program", true}});
-    closed_ = true;
-  }
-  void LevelSetUp(int level, const game::SetupResult&) override {
-    events_.push_back({{"tick", tick_}, {"setup_level", level}});
-  }
-  void OpenOptions() override {
-    events_.push_back({{"tick", tick_}, {"open_options", true}});
-    options_.set_options_visible(true);
-    close_options_before_ = tick_ + 1 + open_ticks_;
-  }
-  // Before each tick: the window closes once its time is up.
-  void CloseOptionsWhenDue() {
-    if (options_.options_visible() && tick_ >= close_options_before_) {
-      options_.set_options_visible(false);
-    }
-  }
-
-  bool closed() const { return closed_; }
-  json& events() { return events_; }
-
- private:
-  settings::LiveOptions& options_;
-  const int64_t open_ticks_;
-  int64_t close_options_before_ = -1;
-  int64_t tick_ = 0;
-  bool closed_ = false;
-  json events_ = json::array();
-};
-
 void ApplyStart(const Scenario& sc, game::World& w) {
   game::SetStartValues(w);
   w.random.Seed(sc.seed);
@@ -112,41 +72,59 @@ void ApplyStart(const Scenario& sc, game::World& w) {
 
 }  // namespace
 
-json RunScenario(const Scenario& sc, RunObserver* observer) {
+json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* record) {
   auto world = std::make_unique<game::World>();
   ApplyStart(sc, *world);
   settings::LiveOptions options = sc.options;
   ScriptedKeys keys(sc.input);
-  Recorder recorder(options, sc.options_open_ticks);
+  EventLog log(options, sc.options_open_ticks);
+  std::optional<replay::Recorder> recorder;
+  if (record != nullptr) {
+    recorder.emplace(*record, *world, options);
+    replay::Header header;
+    header.rules_version = kRulesVersion;
+    header.seed = sc.seed;
+    header.recorder = "brimvale-sim";
+    recorder->Start(header);
+  }
 
   const game::Places places = game::PlacesOfProgram(sc.program_dir);
   game::FileLevelStore levels(places.data_root);
-  const TickServices services{keys, recorder, options, recorder, levels};
   json states = json::array();
   int64_t run = 0;
   for (int64_t tick = 0; tick < sc.ticks; ++tick) {
     keys.set_tick(tick);
-    recorder.set_tick(tick);
-    recorder.CloseOptionsWhenDue();
+    log.set_tick(tick);
+    log.CloseOptionsWhenDue();
     // One pass of the frame timer per tick, as at 90 passes a second: the
     // real-time event, then the tick.
+    if (recorder) recorder->RealTime(kStepsPerTick);
     AdvancePlayClock(*world, kStepsPerTick);
-    RunTick(*world, services);
+    game::KeySource& read = recorder ? recorder->BeforeStep(keys) : keys;
+    RunTick(*world, TickServices{read, log, options, log, levels});
+    if (recorder) recorder->AfterStep();
     run = tick + 1;
     if (sc.report_every > 0 && run % sc.report_every == 0) {
       states.push_back(StateJson(*world, tick, sc.report_cells, sc.program_dir));
     }
     if (observer != nullptr) observer->AfterTick(tick, *world);
-    if (recorder.closed()) break;
+    if (log.closed()) break;
   }
+  if (recorder) recorder->Finish();
 
   json out;
   out["ticks"] = run;
-  out["events"] = std::move(recorder.events());
+  out["events"] = std::move(log.events());
   out["states"] = std::move(states);
-  out["final"] = StateJson(*world, run - 1, sc.report_cells, sc.program_dir);
-  out["final"]["world_hash"] = WorldHashHex(WorldHash(*world));
+  out["final"] = FinalJson(*world, run, sc.report_cells, sc.program_dir);
   return out;
+}
+
+json FinalJson(const game::World& world, int64_t ticks,
+               const std::vector<std::pair<int, int>>& cells, const std::string& program_dir) {
+  json final = StateJson(world, ticks - 1, cells, program_dir);
+  final["world_hash"] = WorldHashHex(WorldHash(world));
+  return final;
 }
 
 }  // namespace bv::sim

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "game/world.h"
+#include "replay/writer.h"
 #include "tools/sim/scenario.h"
 
 namespace bv::sim {
@@ -19,6 +20,14 @@ class RunObserver {
 // returns {"ticks", "events", "states", "final"}; "final" also holds
 // "world_hash", the world hash as 16 hex digits. A close-program request
 // ends the run after the tick that made it.
-nlohmann::json RunScenario(const Scenario& scenario, RunObserver* observer = nullptr);
+// With `record`, the run is written as a replay too, as the game records
+// its runs (the clock advancing one step a tick).
+nlohmann::json RunScenario(const Scenario& scenario, RunObserver* observer = nullptr,
+                           replay::Writer* record = nullptr);
+
+// A run's "final": the world after `ticks` ticks, with its world hash.
+nlohmann::json FinalJson(const game::World& world, int64_t ticks,
+                         const std::vector<std::pair<int, int>>& cells,
+                         const std::string& program_dir);
 
 }  // namespace bv::sim
