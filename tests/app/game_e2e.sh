@@ -210,27 +210,26 @@ row_centre() { echo $((($1 + 5) * 50 + 25)); }
 left_the_hall() { [ "$(field options)" = 1 ] || [ "$(field transition)" != 900 ]; }
 
 # From the menu's start (level cell 20, 26) to a pad at the back of an
-# alcove in the hall's north wall (row 2). Every leg ends either against a
-# wall or inside a band of cells that all lead on, so a late key release
-# (a loaded machine) does no harm. The alcove's mouth is three cells wide
-# and its back one cell, so up and towards the pad's column slides along
-# its walls into the back; each such push ends against a wall or on the pad.
+# alcove in the hall's north wall (row 2). Every push ends against a wall or
+# on the pad, so where the player stands after each one does not depend on
+# how late a key was released (a loaded machine): the walk is the same on
+# every run. North to the fountain; west or east to the pillar beside it;
+# then straight up into the inner alcove (2 GRACZY, OPCJE) or diagonally
+# across the hall into the outer one (1 GRACZ, WYJSCIE); in the alcove up and
+# towards the pad's column slides along its walls into its narrow back, where
+# the pad is. The hall is symmetric about the start's column.
 walk_to_pad() {
-  local column=$1 x i
+  local column=$1 x side i
   x=$(column_centre "$column")
-  # North up the path until the fountain stops us (row 16).
+  if [ "$column" -lt 20 ]; then side=Left; else side=Right; fi
   walk Up y -le 0
-  # West round it: columns 16 and 17 are open up to the hall's top row.
-  walk Left x -le $(($(column_centre 17) + 8))
-  # North into rows 9 to 11, short of the alcoves over columns 15 to 17.
-  walk Up y -le $(($(row_centre 11) + 15))
-  # East to columns 19 to 21, where the hall's north wall is solid, and
-  # north until it stops us in the top row (row 9).
-  walk Right x -ge $(($(column_centre 20) - 8))
-  walk Up y -le 0
-  # Along the top row into the mouth of the pad's alcove.
-  if [ "$(p1x)" -gt "$x" ]; then walk Left x -le $((x + 20)); else walk Right x -ge $((x - 20)); fi
+  if [ $side = Left ]; then walk Left x -le 0; else walk Right x -ge 99999; fi
   DONE=left_the_hall
+  case $column in
+    7 | 33) walk Up $side y -le 0 ;;
+    16 | 24) walk Up y -le 0 ;;
+    *) fail "no way to the pad in column $column" ;;
+  esac
   for i in 1 2 3 4; do
     state
     left_the_hall && break
