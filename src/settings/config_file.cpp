@@ -20,6 +20,7 @@ std::string ConfigPath(const std::string& settings_dir) {
 ConfigLoad LoadConfigFile(const std::string& settings_dir) {
   ConfigLoad result;
   const std::string path = ConfigPath(settings_dir);
+  RemoveStaleTemporary(path);  // what a save killed in an earlier run left
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return result;
   result.status = LoadBlock(path, result.bytes.data(), result.bytes.size())

@@ -26,6 +26,7 @@ struct ConfigLoad {
   ConfigBytes bytes{};
 };
 
+// Also clears what an interrupted save left beside the file.
 ConfigLoad LoadConfigFile(const std::string& settings_dir);
 
 // False when the file could not be written; the old file is then untouched.
