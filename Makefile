@@ -5,7 +5,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps bench fuzz soak golden clean
+.PHONY: all run test build configure deps bench fuzz soak golden replays clean
 
 all: build
 
@@ -31,6 +31,11 @@ bench: build
 # committed hashes in tests/golden/ and the pictures in docs/screenshots/.
 golden: build
 	@cmake --build $(BUILD) --target golden
+
+# After an intended change of the rules or the levels: records the golden
+# replays in tests/replays/ again from their scenarios, with their hashes.
+replays: build
+	@cmake --build $(BUILD) --target replays
 
 # Coverage-guided fuzzing of the file readers (clang, address + undefined sanitizers).
 fuzz: deps

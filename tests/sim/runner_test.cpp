@@ -311,6 +311,9 @@ TEST_F(RunnerTest, BadScenariosExitWithCodeTwoAndOneLine) {
       "{" + good + R"(, "report": {"cells": [[114, 0]]}})",
       "{" + good + R"(, "report": {"every": -2}})",
       "{" + good + R"(, "options_open_ticks": true})",
+      "{" + good + R"(, "autopilot": {"goal": "treasure"}})",
+      "{" + good + R"(, "autopilot": {"players": 3}})",
+      "{" + good + R"(, "autopilot": {"from": 0, "speed": 2}})",
       R"({"program_dir": "x", "ticks": 2147483648})",
       R"({"program_dir": "x", "ticks": 1000000, "report": {"every": 1}})",
   };

@@ -25,8 +25,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: brimvale-sim SCENARIO.json [--record OUT.bvr] | brimvale-sim --replay FILE "
-    "[--check] [--program-dir DIR] [--report-every N]";
+    "usage: brimvale-sim SCENARIO.json [--record OUT.bvr] [--program-dir DIR] | brimvale-sim "
+    "--replay FILE [--check] [--program-dir DIR] [--report-every N]";
 
 // One line on stderr, whatever the message holds.
 std::string OneLine(const std::string& text) {
@@ -109,8 +109,8 @@ bool ParseArguments(const std::vector<std::string>& args, Arguments* a, std::str
     *error = "give a scenario or --replay FILE";
     return false;
   }
-  if (!replaying && (a->check || !a->program_dir.empty() || a->report_every != 0)) {
-    *error = "--check, --program-dir and --report-every go with --replay";
+  if (!replaying && (a->check || a->report_every != 0)) {
+    *error = "--check and --report-every go with --replay";
     return false;
   }
   if (replaying && !a->record.empty()) {
@@ -153,6 +153,7 @@ int RunScenarioFile(const Arguments& a) {
   bv::sim::Scenario scenario;
   try {
     scenario = bv::sim::LoadScenarioFile(a.scenario);
+    if (!a.program_dir.empty()) scenario.program_dir = a.program_dir;
   } catch (const bv::sim::ScenarioError& e) {
     Complain(e.what());
     return 2;
