@@ -5,7 +5,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps bench fuzz golden clean
+.PHONY: all run test build configure deps bench fuzz soak golden replays clean
 
 all: build
 
@@ -32,9 +32,26 @@ bench: build
 golden: build
 	@cmake --build $(BUILD) --target golden
 
+# After an intended change of the rules or the levels: records the golden
+# replays in tests/replays/ again from their scenarios, with their hashes.
+replays: build
+	@cmake --build $(BUILD) --target replays
+
 # Coverage-guided fuzzing of the file readers (clang, address + undefined sanitizers).
 fuzz: deps
 	@scripts/run-fuzzers
 
+# Random-input games over every shipped level and mode, built with address and
+# undefined-behaviour sanitizers: SOAK_TICKS ticks (10 million by default),
+# figures every million. Fails on a sanitizer report, a level that does not
+# set up, or a growing heap.
+SOAK_TICKS ?= 10000000
+soak: deps
+	@cmake -S . -B build-soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMVALE_SANITIZE=ON \
+	  -DBRIMVALE_BENCHMARKS=OFF >/dev/null
+	@cmake --build build-soak -j $(JOBS) --target brimvale-soak brimvale_levels
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  build-soak/tools/soak/brimvale-soak --ticks $(SOAK_TICKS) --data build-soak
+
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-fuzz build-soak

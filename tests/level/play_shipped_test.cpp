@@ -1,6 +1,6 @@
 // The shipped levels played headless through the scenario runner: each one
-// set up by the real tick and played a few hundred ticks without a loss, and
-// the menu's pads reached by walking as a player would.
+// set up by the real tick and played a few hundred ticks without a loss. The
+// walks to the menu's pads and whole games are golden replays (tests/replays).
 
 #include <gtest/gtest.h>
 
@@ -129,67 +129,6 @@ TEST(PlayShippedLevels, EachLevelPlaysAFewHundredTicksWithoutALoss) {
     ++played;
   }
   EXPECT_GE(played, 11);
-}
-
-// The menu level, walked by a player: north up the path (past the jingle
-// cell) to the fountain, one cell west to go round it, north to the middle
-// of the hall's top row (y 726), along it to an alcove, and up to the pad at
-// its back. Walking is 3 pixels a tick; the player stops 12 to 15 pixels
-// short of a wall.
-class MenuWalk : public ::testing::Test {
- protected:
-  // `across` ticks walking `side` along the top row from level column 17
-  // (centre x 1222): 166 ticks left reach column 7, 17 left column 16, 117
-  // right column 24, 267 right column 33.
-  json Walk(const std::string& side, int across, int extra_ticks = 0, int options_ticks = 30) {
-    const int to_fountain = kPlayStarts + 200;
-    const int round_it = to_fountain + 51;
-    const int to_top = round_it + 112;
-    const int along = to_top + across;
-    const int end = along + 200;
-    return RunLevel({
-        {"ticks", end + extra_ticks},
-        {"world", {{"level_number", 0}, {"transition", 0}}},
-        {"options", {{"level_source", "campaign"}, {"level_list", {"Kampania"}}, {"selected", 0}}},
-        {"options_open_ticks", options_ticks},
-        {"input",
-         {{{"from", kPlayStarts}, {"to", to_fountain}, {"keys", {"p1.up"}}},
-          {{"from", to_fountain}, {"to", round_it}, {"keys", {"p1.left"}}},
-          {{"from", round_it}, {"to", to_top}, {"keys", {"p1.up"}}},
-          {{"from", to_top}, {"to", along}, {"keys", {side}}},
-          {{"from", along}, {"to", end}, {"keys", {"p1.up"}}}}},
-    });
-  }
-};
-
-TEST_F(MenuWalk, OnePlayerPadStartsTheCampaign) {
-  const json out = Walk("p1.left", 166, 240);
-  EXPECT_TRUE(HasEvent(out, "sound", "snd_menusnd"));
-  EXPECT_EQ(Setups(out), (std::vector<int>{0, 1}));
-  EXPECT_EQ(out["final"]["level_number"], 1);
-  EXPECT_EQ(out["final"]["two_players"], 0);
-}
-
-TEST_F(MenuWalk, TwoPlayersPadStartsATwoPlayerGame) {
-  const json out = Walk("p1.left", 17, 240);
-  EXPECT_EQ(Setups(out), (std::vector<int>{0, 1}));
-  EXPECT_EQ(out["final"]["two_players"], 1);
-  EXPECT_EQ(out["final"]["second_player"], 1);
-}
-
-TEST_F(MenuWalk, OptionsPadOpensTheOptionsAndSendsThePlayerBack) {
-  // The window stays open to the end, so the player stays where the pad put them.
-  const json out = Walk("p1.right", 117, 0, 1000);
-  EXPECT_TRUE(HasEvent(out, "open_options", true));
-  EXPECT_EQ(Setups(out), std::vector<int>{0});
-  // Back at the start: level cell (20, 26).
-  EXPECT_EQ(out["final"]["players"][0]["x"], (20 + 7) * 50 + 25);
-  EXPECT_EQ(out["final"]["players"][0]["y"], (26 + 5) * 50 + 25);
-}
-
-TEST_F(MenuWalk, ExitPadEndsTheProgram) {
-  const json out = Walk("p1.right", 267, 240);
-  EXPECT_TRUE(HasEvent(out, "close_program", true));
 }
 
 }  // namespace

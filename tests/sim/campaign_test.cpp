@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/object_codes.h"
 #include "support/level_builder.h"
 #include "support/temp_dir.h"
 #include "tools/sim/runner.h"
@@ -103,6 +104,34 @@ TEST_F(CampaignTest, ScriptedPlayerLosesToAnEnemy) {
   EXPECT_EQ(final["center_message"], "Przegrana");
   EXPECT_EQ(final["level_number"], 0);
   EXPECT_EQ(final["actors"].size(), 0u);  // back on the menu level
+}
+
+TEST_F(CampaignTest, TheAutopilotFetchesTheCardOpensTheDoorAndTakesTheCds) {
+  // A walled room east of the start, its red door in the west wall; the
+  // red card lies west of the start, so the way to the CDs is round about.
+  test::LevelBuilder level;
+  level.Entity(20, 20, 1);
+  level.Object(16, 22, game::obj::kCard0);
+  for (int y = 16; y <= 24; ++y) {
+    level.Wall(24, y);
+    level.Wall(30, y);
+  }
+  for (int x = 24; x <= 30; ++x) {
+    level.Wall(x, 16);
+    level.Wall(x, 24);
+  }
+  level.Object(24, 20, game::obj::kDoor0);
+  level.Object(27, 18, game::obj::kCd);
+  level.Object(28, 22, game::obj::kCd);
+  level.Write(dir.File("data/levels/campaign/Mala/1.dmp"));
+  const json out = Run(json::parse(R"({
+    "ticks": 2500,
+    "world": {"level_number": 1, "transition": 0},
+    "autopilot": {"goal": "mission"}
+  })"));
+  EXPECT_NE(FirstTick(out, "snd_opendoor"), -1);
+  EXPECT_NE(FirstTick(out, "snd_win"), -1);  // no level 2: the campaign is won
+  EXPECT_EQ(Setups(out), (std::vector<int>{1, 0}));
 }
 
 }  // namespace

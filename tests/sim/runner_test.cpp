@@ -13,6 +13,9 @@
 #include "support/level_builder.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
+#include "tools/sim/result_stream.h"
+#include "tools/sim/runner.h"
+#include "tools/sim/scenario.h"
 
 namespace bv::sim {
 namespace {
@@ -252,6 +255,37 @@ TEST_F(RunnerTest, TheFinalWorldHashRepeatsAndTellsRunsApart) {
   EXPECT_EQ(out["final"]["world_hash"].get<std::string>().size(), 16u);
 }
 
+// The tool streams its events; its output is byte for byte the document the
+// runner returns when it keeps them, and a streaming log keeps none.
+TEST_F(RunnerTest, StreamedEventsGiveTheWholeDocumentByteForByte) {
+  json scenario = json::parse(R"({
+    "seed": 3,
+    "world": {"transition": 0},
+    "input": [{"from": 224, "to": 900, "keys": ["p1.attack", "p1.right"]}],
+    "report": {"every": 250},
+    "ticks": 1000
+  })");
+  scenario["program_dir"] = dir.path();
+  const Result r = Run(scenario);
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+
+  const Scenario sc = LoadScenarioFile(dir.File("scenario.json"));
+  const json kept = RunScenario(sc);
+  ASSERT_GT(kept["events"].size(), 5u);
+  EXPECT_EQ(r.out, DumpLine(kept) + "\n");
+
+  size_t streamed = 0;
+  const json rest = RunScenario(sc, nullptr, nullptr, [&](const json&) { ++streamed; });
+  EXPECT_FALSE(rest.contains("events"));
+  EXPECT_EQ(streamed, kept["events"].size());
+
+  std::ostringstream none;
+  ResultStream empty(none);
+  empty.Finish(json::object({{"ticks", 0}}));
+  EXPECT_EQ(none.str(), "{\"events\":[],\"ticks\":0}\n");
+  EXPECT_EQ(json::parse(none.str()), json::parse(R"({"events": [], "ticks": 0})"));
+}
+
 TEST_F(RunnerTest, BadScenariosExitWithCodeTwoAndOneLine) {
   const std::string good = R"("program_dir": ")" + dir.path() + R"(", "ticks": 1)";
   const std::string cases[] = {
@@ -277,6 +311,9 @@ TEST_F(RunnerTest, BadScenariosExitWithCodeTwoAndOneLine) {
       "{" + good + R"(, "report": {"cells": [[114, 0]]}})",
       "{" + good + R"(, "report": {"every": -2}})",
       "{" + good + R"(, "options_open_ticks": true})",
+      "{" + good + R"(, "autopilot": {"goal": "treasure"}})",
+      "{" + good + R"(, "autopilot": {"players": 3}})",
+      "{" + good + R"(, "autopilot": {"from": 0, "speed": 2}})",
       R"({"program_dir": "x", "ticks": 2147483648})",
       R"({"program_dir": "x", "ticks": 1000000, "report": {"every": 1}})",
   };

@@ -16,6 +16,7 @@
 #include "sim/rules_version.h"
 #include "sim/tick.h"
 #include "sim/world_hash.h"
+#include "tools/sim/autopilot.h"
 #include "tools/sim/event_log.h"
 #include "tools/sim/state_json.h"
 
@@ -72,12 +73,15 @@ void ApplyStart(const Scenario& sc, game::World& w) {
 
 }  // namespace
 
-json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* record) {
+json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* record,
+                 EventSink events) {
   auto world = std::make_unique<game::World>();
   ApplyStart(sc, *world);
   settings::LiveOptions options = sc.options;
-  ScriptedKeys keys(sc.input);
+  ScriptedKeys script(sc.input);
+  Autopilot keys(*world, script, sc.autopilot);
   EventLog log(options, sc.options_open_ticks);
+  if (events) log.set_sink(std::move(events));
   std::optional<replay::Recorder> recorder;
   if (record != nullptr) {
     recorder.emplace(*record, *world, options);
@@ -93,6 +97,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* reco
   json states = json::array();
   int64_t run = 0;
   for (int64_t tick = 0; tick < sc.ticks; ++tick) {
+    script.set_tick(tick);
     keys.set_tick(tick);
     log.set_tick(tick);
     log.CloseOptionsWhenDue();
@@ -114,7 +119,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* reco
 
   json out;
   out["ticks"] = run;
-  out["events"] = std::move(log.events());
+  if (!log.streaming()) out["events"] = std::move(log.events());
   out["states"] = std::move(states);
   out["final"] = FinalJson(*world, run, sc.report_cells, sc.program_dir);
   return out;

@@ -219,6 +219,26 @@ void ParseReport(const json& obj, Scenario& sc) {
   }
 }
 
+void ParseAutopilot(const json& obj, AutopilotPlan& plan) {
+  const std::string w = "autopilot";
+  AllowOnly(obj, w, {"from", "players", "goal"});
+  plan.from = 0;
+  IntegerField(obj, "from", w, 0, kTickMax, plan.from);
+  IntegerField(obj, "players", w, 1, 2, plan.players);
+  if (!obj.contains("goal")) return;
+  const json& g = obj.at("goal");
+  const std::string goal = g.is_string() ? g.get<std::string>() : "";
+  if (goal == "mission") {
+    plan.goal = AutopilotGoal::kMission;
+  } else if (goal == "rival") {
+    plan.goal = AutopilotGoal::kRival;
+  } else if (goal == "score") {
+    plan.goal = AutopilotGoal::kScore;
+  } else {
+    Fail("autopilot.goal", "must be \"mission\", \"rival\" or \"score\"");
+  }
+}
+
 void ParseScreenshots(const json& v, Scenario& sc) {
   if (!v.is_array()) Fail("screenshots", "must be an array of {\"tick\", \"path\"}");
   for (size_t i = 0; i < v.size(); ++i) {
@@ -270,7 +290,7 @@ Scenario ParseScenario(const json& doc) {
   if (!doc.is_object()) throw ScenarioError("the scenario must be a JSON object");
   AllowOnly(doc, "",
             {"program_dir", "seed", "options", "settings", "world", "input", "options_open_ticks",
-             "ticks", "report", "screenshots"});
+             "ticks", "report", "screenshots", "autopilot"});
   Scenario sc;
   if (!doc.contains("program_dir")) Fail("program_dir", "is missing");
   if (!doc.at("program_dir").is_string()) Fail("program_dir", "must be a string");
@@ -293,6 +313,7 @@ Scenario ParseScenario(const json& doc) {
   IntegerField(doc, "options_open_ticks", "", 0, kTickMax, sc.options_open_ticks);
   if (doc.contains("report")) ParseReport(ObjectAt(doc, "report", ""), sc);
   if (doc.contains("screenshots")) ParseScreenshots(doc.at("screenshots"), sc);
+  if (doc.contains("autopilot")) ParseAutopilot(ObjectAt(doc, "autopilot", ""), sc.autopilot);
   if (sc.report_every > 0 && sc.ticks / sc.report_every > kMaxStates) {
     Fail("report.every",
          "would report more than " + std::to_string(kMaxStates) + " states; report less often");

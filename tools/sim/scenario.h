@@ -12,6 +12,7 @@
 #include "game/world.h"
 #include "settings/config_record.h"
 #include "settings/live_options.h"
+#include "tools/sim/autopilot.h"
 
 namespace bv::sim {
 
@@ -53,6 +54,8 @@ struct Scenario {
   int64_t report_every = 0;  // 0: the final state only
   std::vector<std::pair<int, int>> report_cells;
   std::vector<ScreenshotRequest> screenshots;
+  // A scripted player for long games; its keys join the input's.
+  AutopilotPlan autopilot;
 };
 
 // Reads a scenario document; throws ScenarioError for a missing or mistyped
