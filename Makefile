@@ -5,7 +5,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps bench fuzz golden replays clean
+.PHONY: all run test build configure deps bench fuzz soak golden replays clean
 
 all: build
 
@@ -41,5 +41,17 @@ replays: build
 fuzz: deps
 	@scripts/run-fuzzers
 
+# Random-input games over every shipped level and mode, built with address and
+# undefined-behaviour sanitizers: SOAK_TICKS ticks (10 million by default),
+# figures every million. Fails on a sanitizer report, a level that does not
+# set up, or a growing heap.
+SOAK_TICKS ?= 10000000
+soak: deps
+	@cmake -S . -B build-soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMVALE_SANITIZE=ON \
+	  -DBRIMVALE_BENCHMARKS=OFF >/dev/null
+	@cmake --build build-soak -j $(JOBS) --target brimvale-soak brimvale_levels
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  build-soak/tools/soak/brimvale-soak --ticks $(SOAK_TICKS) --data build-soak
+
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-fuzz build-soak

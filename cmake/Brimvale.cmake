@@ -138,3 +138,45 @@ function(bv_add_benchmark name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endfunction()
+
+# bv_add_fuzz_target(name SOURCES a.cpp LIBS lib1 [CORPUS dir] [DICT file]):
+# a reader's fuzz target, whose sources define LLVMFuzzerTestOneInput. Every
+# build replays the target's kept inputs (CORPUS, by default
+# tests/media/fuzz/corpus/<name>) as the test fuzz_corpus.<name>, through the
+# same entry linked with a small driver; the fuzzing build (-DBRIMVALE_FUZZ=ON,
+# clang) also makes the libFuzzer program build/fuzz/fuzz_<name>, which
+# scripts/run-fuzzers finds through build/fuzz/<name>.target.
+function(bv_add_fuzz_target name)
+  cmake_parse_arguments(F "" "CORPUS;DICT" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_CORPUS)
+    set(F_CORPUS ${CMAKE_SOURCE_DIR}/tests/media/fuzz/corpus/${name})
+  endif()
+  add_executable(fuzz_${name}_replay ${F_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/fuzz_replay_main.cpp)
+  target_link_libraries(fuzz_${name}_replay PRIVATE ${F_LIBS})
+  target_include_directories(fuzz_${name}_replay PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+  target_compile_definitions(fuzz_${name}_replay PRIVATE
+    BV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" BV_BUILD_DIR="${CMAKE_BINARY_DIR}")
+  add_test(NAME fuzz_corpus.${name} COMMAND fuzz_${name}_replay ${F_CORPUS})
+  set_tests_properties(fuzz_corpus.${name} PROPERTIES
+    ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+  if(NOT BRIMVALE_FUZZ OR NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    return()
+  endif()
+  add_executable(fuzz_${name} ${F_SOURCES})
+  target_link_libraries(fuzz_${name} PRIVATE ${F_LIBS})
+  target_include_directories(fuzz_${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+  target_compile_definitions(fuzz_${name} PRIVATE
+    BV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" BV_BUILD_DIR="${CMAKE_BINARY_DIR}")
+  target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  set_target_properties(fuzz_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  set(dict "")
+  if(F_DICT)
+    set(dict ${F_DICT})
+  endif()
+  file(WRITE ${CMAKE_BINARY_DIR}/fuzz/${name}.target "corpus=${F_CORPUS}\ndict=${dict}\n")
+  if(NOT TARGET fuzzers)
+    add_custom_target(fuzzers)
+  endif()
+  add_dependencies(fuzzers fuzz_${name})
+endfunction()

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <chrono>
+#include <cstdio>
 
 #include "app/startup_texts.h"
 #include "media/sdl_error.h"
@@ -96,7 +97,8 @@ void MainWindow::FormCreate() {
   game::SetStartValues(w);
   w.transition = transition;
 
-  w.random.Seed(ClockSeed());
+  seed_ = ClockSeed();
+  w.random.Seed(seed_);
 
   resources_->LoadFont(places_);
 
@@ -127,15 +129,27 @@ bool MainWindow::ReportFatal(int32_t code, const std::string& text) {
   return true;
 }
 
+void MainWindow::StartRecording() {
+  if (!resources_loaded_ || fatal_) return;
+  // Replays live beside the settings.
+  const std::string dir = ReplaysFolder(places_.settings_dir + "/replays");
+  std::string error;
+  if (!recording_.Start(dir, seed_, &error)) {
+    std::fprintf(stderr, "brimvale: this run is not recorded: %s\n", error.c_str());
+  }
+}
+
 void MainWindow::Close() {
   if (closing_ || fatal_) return;
   closing_ = true;
+  recording_.Finish();
   // FormClose: a save that fails is reported fatally, which ends the program too.
   if (options_form_ != nullptr) options_form_->SaveSettings();
   app_.Terminate();
 }
 
 void MainWindow::FormDestroy() {
+  recording_.Finish();
   device_.Shutdown();
   resources_->Release();
   resources_loaded_ = false;  // nothing is left to draw with
@@ -169,6 +183,7 @@ void MainWindow::RenderRender() {
 }
 
 void MainWindow::RenderRealTime(double delta) {
+  recording_.RealTime(delta);
   sim::AdvancePlayClock(*world_, delta);
 }
 
@@ -178,7 +193,9 @@ void MainWindow::RenderProcess() {
   game::KeySource& keys = pads_.keys() != nullptr ? *pads_.keys()
                           : kb_ != nullptr        ? static_cast<game::KeySource&>(*kb_)
                                                   : no_keys_;
-  sim::RunTick(*world_, sim::TickServices{keys, sounds_, live_, *this, levels_});
+  sim::RunTick(*world_,
+               sim::TickServices{recording_.BeforeStep(keys), sounds_, live_, *this, levels_});
+  recording_.AfterStep();
   ++ticks_;
   if (close_requested_) Close();
 }

@@ -10,6 +10,7 @@
 #include "app/application.h"
 #include "app/game_pads.h"
 #include "app/message_boxes.h"
+#include "app/replay_recording.h"
 #include "app/sound_counter.h"
 #include "game/key_source.h"
 #include "game/level_store.h"
@@ -69,6 +70,12 @@ class MainWindow final : public sim::Host {
   // that order (nothing is drawn afterwards); then the application is asked
   // to end.
   void FormDestroy();
+
+  // The run's replay, from the world as it stands: called once the options
+  // window's first close has mirrored the settings. Without a writable
+  // folder the game runs unrecorded (a line on stderr).
+  void StartRecording();
+  const ReplayRecording& recording() const { return recording_; }
 
   // The options window whose controls the close saves.
   void set_options_form(settings::OptionsForm* form) { options_form_ = form; }
@@ -135,6 +142,8 @@ class MainWindow final : public sim::Host {
   media::SdlClock clock_;
   media::FrameTimer timer_{clock_};
   settings::OptionsForm* options_form_ = nullptr;
+  uint32_t seed_ = 0;  // the random source's, for the replay
+  ReplayRecording recording_{*world_, live_};
 
   std::function<void()> after_frame_;
   bool resources_loaded_ = false;

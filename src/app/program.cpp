@@ -54,6 +54,7 @@ int RunProgram(const std::string& program_dir, MessageBoxes& boxes) {
     app.Terminate();
   }
   main->set_options_form(&options->form());
+  main->StartRecording();
 
   std::unique_ptr<Probe> probe = Probe::FromEnvironment(*main);
   if (!app.terminated()) {

@@ -21,12 +21,16 @@ struct SurfaceFree {
 using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 // The picture size from the file's info header, checked before SDL sizes a
-// surface by it. Headers too short to say are left for SDL to refuse.
+// surface by it: the claimed size must be bounded, and an uncompressed file
+// must hold every pixel row it claims (SDL would fill the missing ones).
+// Headers too short to say are left for SDL to refuse.
 void CheckDeclaredSize(const uint8_t* data, size_t size, const std::string& name) {
   if (size < 26) return;
+  const uint32_t header_size = ReadU32(data + 14);
+  const bool core = header_size == 12;  // the old 12-byte core header: 16-bit sizes
   int64_t width = 0;
   int64_t height = 0;
-  if (ReadU32(data + 14) == 12) {  // the old 12-byte core header: 16-bit sizes
+  if (core) {
     width = ReadU16(data + 18);
     height = ReadU16(data + 20);
   } else {
@@ -37,6 +41,25 @@ void CheckDeclaredSize(const uint8_t* data, size_t size, const std::string& name
   if (!BoundedProduct(width, height, 4, &bytes))
     throw ImageReadError("Windows bitmap \"" + name + "\" is too large (" + std::to_string(width) +
                          " x " + std::to_string(height) + ")");
+
+  if (width == 0 || height == 0) return;
+  if (!core && size < 34) return;
+  const uint32_t depth = core ? ReadU16(data + 24) : ReadU16(data + 28);
+  const uint32_t compression = core ? 0 : ReadU32(data + 30);
+  // Run-length coded pixels may legitimately end early; bit fields and plain
+  // rows are stored whole.
+  if (compression != 0 && compression != 3 && compression != 6) return;
+  if (depth == 0 || depth > 32) return;
+  const uint64_t offset = ReadU32(data + 10);
+  const uint64_t start = offset != 0 ? offset : 14 + static_cast<uint64_t>(header_size);
+  const uint64_t row_bits = static_cast<uint64_t>(width) * depth;
+  const uint64_t stride = (row_bits + 31) / 32 * 4;
+  const uint64_t needed = start + stride * static_cast<uint64_t>(height - 1) + (row_bits + 7) / 8;
+  if (needed > size)
+    throw ImageReadError("Windows bitmap \"" + name + "\" is cut short: " + std::to_string(width) +
+                         " x " + std::to_string(height) + " at " + std::to_string(depth) +
+                         " bits needs " + std::to_string(needed) + " bytes, the file has " +
+                         std::to_string(size));
 }
 
 // SDL turns a plain 32-bit bitmap whose fourth bytes are all zero into an

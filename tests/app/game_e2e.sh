@@ -3,17 +3,18 @@
 # program, the generated data, the keyboard through xdotool, pixels from the
 # game's own screenshots.
 #
-# usage: game_e2e.sh SCENARIO BRIMVALE X11_CLOSE_WINDOW PNG_PROBE X11_WINDOWS DATA_DIR
+# usage: game_e2e.sh SCENARIO BRIMVALE X11_CLOSE_WINDOW PNG_PROBE X11_WINDOWS DATA_DIR SIM
 #   one-player       intro skipped, menu drawn, walk onto the one-player pad,
 #                    the HUD after the shutters, play, Escape back to the
-#                    menu, close the window: config.dat written (44 bytes)
+#                    menu, close the window: config.dat written (44 bytes),
+#                    and the run's replay plays back headless to its hash
 #   two-players      walk onto the two-player pad: split screen and divider
 #   missing-object   no object image 48: the error box, no frame, no crash
 #   missing-sample   no menusnd.wav: the game runs, that sound is silent
 #   options-and-exit the options pad opens the options window over the
 #                    running game; Escape closes it, the game goes on and the
 #                    player does not walk on; the exit pad ends the program,
-#                    which saves config.dat
+#                    which saves config.dat; the replay plays back headless
 #   focus-change     a key held while the game window loses the focus and
 #                    released elsewhere: the player stops, and stays put
 #                    when the focus comes back
@@ -34,6 +35,7 @@ CLOSER=$3
 PROBE=$4
 WINDOWS=$5
 DATA=$6
+SIM=${7:-}
 KEEP=${BV_KEEP_SCREENSHOT:-}
 
 for tool in Xvfb xdotool od; do
@@ -345,6 +347,21 @@ expect_default_config() {
   [ "$(byte 41)" = 47 ] || fail "config.dat byte 41: $(byte 41)"
 }
 
+# The run was recorded from its start into replays/ beside the program, as
+# one finished file, and plays back headless through every hash it holds to
+# the world the game ended with.
+expect_replay_plays_back() {
+  local files file
+  files=$(ls "$WORK/replays"/*.bvr 2>/dev/null | wc -l)
+  [ "$files" -eq 1 ] || fail "$files replay files in $WORK/replays"
+  file=$(ls "$WORK/replays"/*.bvr)
+  [ -n "$SIM" ] || return 0
+  "$SIM" --replay "$file" --check --program-dir "$WORK" >"$WORK/replay.json" 2>"$WORK/replay.err" ||
+    fail "the game's replay did not play back: $(cat "$WORK/replay.err")"
+  grep -q '"world_hash"' "$WORK/replay.json" || fail "no final world hash from the replay"
+  echo "figure: replay $(stat -c %s "$file") bytes for $(sed -n 's/^{"events".*"ticks":\([0-9]*\).*/\1/p;s/.*"ticks":\([0-9]*\).*/\1/p' "$WORK/replay.json" | head -n 1) steps"
+}
+
 report_rate() {
   state && echo "figure: frame rate $(field fps) per second, $(field ticks) ticks, $(field frames) frames"
 }
@@ -388,7 +405,8 @@ one_player() {
 
   close_game
   expect_default_config
-  echo "PASS: intro, menu, one-player game, back to the menu, closed and saved"
+  expect_replay_plays_back
+  echo "PASS: intro, menu, one-player game, back to the menu, closed and saved, replayed"
 }
 
 two_players() {
@@ -500,7 +518,8 @@ options_and_exit() {
   GAME_PID=""
   [ "$status" -eq 0 ] || fail "the game ended with $status"
   expect_default_config
-  echo "PASS: the options window over the game, then the exit pad saved and ended"
+  expect_replay_plays_back
+  echo "PASS: the options window over the game, then the exit pad saved and ended, replayed"
 }
 
 focus_change() {

@@ -1,6 +1,9 @@
 #include "media/bitmap_reader.h"
 
 #include <gtest/gtest.h>
+#include <SDL.h>
+
+#include <algorithm>
 
 #include "media/error_codes.h"
 #include "media/pattern_pages.h"
@@ -73,6 +76,80 @@ TEST(WindowsBitmap, HugeDeclaredSizesAreRefusedBeforeAllocating) {
     test::PutU32(file, 22, 40000);
     EXPECT_THROW(DecodeWindowsBitmap(file.data(), file.size(), "t.bmp"), ImageReadError) << w;
   }
+}
+
+// SDL's allocations pass through here during a decode, so a test sees the
+// largest block a file made SDL ask for.
+struct LargestSdlBlock {
+  static inline SDL_malloc_func malloc_fn;
+  static inline SDL_calloc_func calloc_fn;
+  static inline SDL_realloc_func realloc_fn;
+  static inline SDL_free_func free_fn;
+  static inline size_t largest = 0;
+  static void* Malloc(size_t n) {
+    largest = std::max(largest, n);
+    return malloc_fn(n);
+  }
+  static void* Calloc(size_t n, size_t each) {
+    largest = std::max(largest, n * each);
+    return calloc_fn(n, each);
+  }
+  static void* Realloc(void* p, size_t n) {
+    largest = std::max(largest, n);
+    return realloc_fn(p, n);
+  }
+  static void Free(void* p) { free_fn(p); }
+
+  LargestSdlBlock() {
+    SDL_GetMemoryFunctions(&malloc_fn, &calloc_fn, &realloc_fn, &free_fn);
+    largest = 0;
+    SDL_SetMemoryFunctions(Malloc, Calloc, Realloc, Free);
+  }
+  ~LargestSdlBlock() { SDL_SetMemoryFunctions(malloc_fn, calloc_fn, realloc_fn, free_fn); }
+};
+
+// A file cut off after its header must not be taken for a picture of the
+// claimed size with the missing pixels made up.
+TEST(WindowsBitmap, AFileTooShortForItsPixelsIsRefusedBeforeAllocating) {
+  // 31 bytes: a core header claiming 61990 x 256 at 24 bits, then 5 bytes.
+  std::vector<uint8_t> core(31, 0);
+  core[0] = 'B';
+  core[1] = 'M';
+  test::PutU32(core, 2, 31);
+  test::PutU32(core, 10, 26);
+  test::PutU32(core, 14, 12);
+  test::PutU16(core, 18, 61990);
+  test::PutU16(core, 20, 256);
+  test::PutU16(core, 22, 1);
+  test::PutU16(core, 24, 24);
+
+  std::vector<uint8_t> info = Bmp(4, 3, 32, std::vector<uint32_t>(12, 0xFF000000u));
+  const std::vector<uint8_t> info_cut(info.begin(), info.end() - 1);
+  std::vector<uint8_t> fields = Bmp(2, 2, 32, {1, 2, 3, 4});
+  test::PutU32(fields, 30, 3);  // bit fields: still whole rows
+  test::PutU32(fields, 22, 200);
+  std::vector<uint8_t> top_down = Bmp(2, 2, 24, {1, 2, 3, 4});
+  test::PutU32(top_down, 22, static_cast<uint32_t>(-300));
+  std::vector<uint8_t> far_offset = Bmp(2, 2, 24, {1, 2, 3, 4});
+  test::PutU32(far_offset, 10, 0x7FFFFFF0u);
+
+  struct {
+    const char* what;
+    const std::vector<uint8_t>& bytes;
+  } cases[] = {{"core header", core},       {"last byte missing", info_cut},
+               {"bit fields", fields},      {"top-down", top_down},
+               {"pixels past the end", far_offset}};
+  for (const auto& c : cases) {
+    LargestSdlBlock sdl;
+    try {
+      DecodeWindowsBitmap(c.bytes.data(), c.bytes.size(), "short.bmp");
+      ADD_FAILURE() << c.what << " was read";
+    } catch (const ImageReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("short.bmp"), std::string::npos) << c.what;
+    }
+    EXPECT_LT(sdl.largest, 64u * 1024) << c.what;
+  }
+  EXPECT_EQ(DecodeWindowsBitmap(info.data(), info.size(), "t.bmp").width, 4);
 }
 
 TEST(BitmapReader, ChoosesTheReaderByExtension) {

@@ -13,6 +13,9 @@
 #include "support/level_builder.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
+#include "tools/sim/result_stream.h"
+#include "tools/sim/runner.h"
+#include "tools/sim/scenario.h"
 
 namespace bv::sim {
 namespace {
@@ -250,6 +253,37 @@ TEST_F(RunnerTest, TheFinalWorldHashRepeatsAndTellsRunsApart) {
   const json out = RunOk(closing);
   EXPECT_LT(out["ticks"], 500);
   EXPECT_EQ(out["final"]["world_hash"].get<std::string>().size(), 16u);
+}
+
+// The tool streams its events; its output is byte for byte the document the
+// runner returns when it keeps them, and a streaming log keeps none.
+TEST_F(RunnerTest, StreamedEventsGiveTheWholeDocumentByteForByte) {
+  json scenario = json::parse(R"({
+    "seed": 3,
+    "world": {"transition": 0},
+    "input": [{"from": 224, "to": 900, "keys": ["p1.attack", "p1.right"]}],
+    "report": {"every": 250},
+    "ticks": 1000
+  })");
+  scenario["program_dir"] = dir.path();
+  const Result r = Run(scenario);
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+
+  const Scenario sc = LoadScenarioFile(dir.File("scenario.json"));
+  const json kept = RunScenario(sc);
+  ASSERT_GT(kept["events"].size(), 5u);
+  EXPECT_EQ(r.out, DumpLine(kept) + "\n");
+
+  size_t streamed = 0;
+  const json rest = RunScenario(sc, nullptr, nullptr, [&](const json&) { ++streamed; });
+  EXPECT_FALSE(rest.contains("events"));
+  EXPECT_EQ(streamed, kept["events"].size());
+
+  std::ostringstream none;
+  ResultStream empty(none);
+  empty.Finish(json::object({{"ticks", 0}}));
+  EXPECT_EQ(none.str(), "{\"events\":[],\"ticks\":0}\n");
+  EXPECT_EQ(json::parse(none.str()), json::parse(R"({"events": [], "ticks": 0})"));
 }
 
 TEST_F(RunnerTest, BadScenariosExitWithCodeTwoAndOneLine) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -15,6 +16,11 @@ namespace bv::sim {
 // JSON: sounds, level setups, the options window opened, the program
 // closed. The options window shows as the app shows it; a scenario closes
 // it again `open_ticks` ticks later (a replay's own options records do).
+//
+// A long run makes millions of events, so a caller that writes them out can
+// take each as it happens instead (`set_sink`); then none are kept.
+using EventSink = std::function<void(const nlohmann::json& event)>;
+
 class EventLog final : public game::SoundPlayer, public Host {
  public:
   static constexpr int64_t kStaysOpen = -1;
@@ -31,14 +37,19 @@ class EventLog final : public game::SoundPlayer, public Host {
 
   bool closed() const { return closed_; }
   nlohmann::json& events() { return events_; }
+  void set_sink(EventSink sink) { sink_ = std::move(sink); }
+  bool streaming() const { return static_cast<bool>(sink_); }
 
  private:
+  void Add(nlohmann::json event);
+
   settings::LiveOptions& options_;
   const int64_t open_ticks_;
   int64_t close_options_before_ = -1;
   int64_t tick_ = 0;
   bool closed_ = false;
   nlohmann::json events_ = nlohmann::json::array();
+  EventSink sink_;
 };
 
 }  // namespace bv::sim

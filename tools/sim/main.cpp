@@ -4,7 +4,8 @@
 // brimvale-sim --replay FILE [--check]: plays a replay the same way; with
 // --check the first world hash that differs from the recorded one ends it.
 // Exit 2 for a bad scenario, replay or arguments, 1 when the run, a
-// screenshot or the check failed.
+// screenshot or the check failed. The events are written as they happen, so
+// a run that fails midway leaves its document unfinished.
 
 #include <filesystem>
 #include <iostream>
@@ -17,6 +18,7 @@
 #include "settings/block_file.h"
 #include "tools/sim/net_run.h"
 #include "tools/sim/replay_run.h"
+#include "tools/sim/result_stream.h"
 #include "tools/sim/runner.h"
 #include "tools/sim/scenario.h"
 #include "tools/sim/screenshots.h"
@@ -37,8 +39,10 @@ void Complain(const std::string& text) {
   std::cerr << "brimvale-sim: " << OneLine(text) << "\n";
 }
 
-bool PrintJson(const nlohmann::json& out) {
-  std::cout << out.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+// The events go out while the run goes, so memory stays flat however long
+// it is; `rest` completes the document.
+bool FinishJson(bv::sim::ResultStream& stream, const nlohmann::json& rest) {
+  stream.Finish(rest);
   std::cout.flush();
   if (!std::cout) {
     Complain("cannot write the result");
@@ -130,13 +134,15 @@ int RunReplayFile(const Arguments& a) {
   how.report_every = a.report_every;
   how.stop_at_divergence = a.check;
   bv::sim::ReplayResult result;
+  bv::sim::ResultStream stream(std::cout);
+  how.events = stream.Sink();
   try {
     result = bv::sim::RunReplay(*file, how);
   } catch (const std::exception& e) {
     Complain(a.replay + ": " + e.what());
     return 2;
   }
-  if (!PrintJson(result.out)) return 1;
+  if (!FinishJson(stream, result.out)) return 1;
   if (result.divergence) {
     std::cerr << OneLine(result.divergence->reason) << "\n";
     if (a.check) return 1;
@@ -189,13 +195,14 @@ int RunScenarioFile(const Arguments& a) {
     }
     bv::replay::MemorySink sink;
     bv::replay::Writer writer(sink);
-    nlohmann::json out =
-        bv::sim::RunScenario(scenario, screenshots.get(), a.record.empty() ? nullptr : &writer);
+    bv::sim::ResultStream stream(std::cout);
+    nlohmann::json out = bv::sim::RunScenario(
+        scenario, screenshots.get(), a.record.empty() ? nullptr : &writer, stream.Sink());
     if (screenshots != nullptr) {
       screenshots->Finish(out["ticks"].get<int64_t>());
       out["screenshots"] = screenshots->written();
     }
-    if (!PrintJson(out)) return 1;
+    if (!FinishJson(stream, out)) return 1;
     if (screenshots != nullptr && !screenshots->failures().empty()) {
       for (const std::string& failure : screenshots->failures()) Complain(failure);
       return 1;

@@ -16,6 +16,7 @@ ReplayResult RunReplay(const replay::ReplayFile& file, const ReplayRun& how,
   settings::LiveOptions options;
   // The replay's own records close the options window.
   EventLog log(options, EventLog::kStaysOpen);
+  if (how.events) log.set_sink(how.events);
   game::FileLevelStore levels(game::PlacesOfProgram(how.program_dir).data_root);
   replay::Stepper stepper(*world, options, log, log, levels);
   replay::Player player(file, stepper);
@@ -38,7 +39,7 @@ ReplayResult RunReplay(const replay::ReplayFile& file, const ReplayRun& how,
   result.divergence = player.divergence();
   const int64_t ticks = player.steps_run();
   result.out["ticks"] = ticks;
-  result.out["events"] = std::move(log.events());
+  if (!log.streaming()) result.out["events"] = std::move(log.events());
   result.out["states"] = std::move(states);
   result.out["final"] = FinalJson(*world, ticks, no_cells, how.program_dir);
   return result;

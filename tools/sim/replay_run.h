@@ -17,10 +17,13 @@ struct ReplayRun {
   int64_t report_every = 0;  // 0: the final state only
   // Stop at the first hash that does not match.
   bool stop_at_divergence = false;
+  // Where the events go as they happen; unset, they are kept in the result.
+  EventSink events;
 };
 
 struct ReplayResult {
   nlohmann::json out;  // {"ticks", "events", "states", "final"}, as a scenario run's
+                       // ("events" only when not streamed)
   std::optional<replay::Divergence> divergence;
 };
 

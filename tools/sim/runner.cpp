@@ -41,13 +41,15 @@ void ApplyStart(const Scenario& sc, game::World& w) {
 
 }  // namespace
 
-json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* record) {
+json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* record,
+                 EventSink events) {
   auto world = std::make_unique<game::World>();
   ApplyStart(sc, *world);
   settings::LiveOptions options = sc.options;
   ScriptedKeys script(sc.input);
   Autopilot keys(*world, script, sc.autopilot);
   EventLog log(options, sc.options_open_ticks);
+  if (events) log.set_sink(std::move(events));
   std::optional<replay::Recorder> recorder;
   if (record != nullptr) {
     recorder.emplace(*record, *world, options);
@@ -85,7 +87,7 @@ json RunScenario(const Scenario& sc, RunObserver* observer, replay::Writer* reco
 
   json out;
   out["ticks"] = run;
-  out["events"] = std::move(log.events());
+  if (!log.streaming()) out["events"] = std::move(log.events());
   out["states"] = std::move(states);
   out["final"] = FinalJson(*world, run, sc.report_cells, sc.program_dir);
   return out;

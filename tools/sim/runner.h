@@ -4,6 +4,7 @@
 
 #include "game/world.h"
 #include "replay/writer.h"
+#include "tools/sim/event_log.h"
 #include "tools/sim/scenario.h"
 
 namespace bv::sim {
@@ -22,8 +23,10 @@ class RunObserver {
 // ends the run after the tick that made it.
 // With `record`, the run is written as a replay too, as the game records
 // its runs (the clock advancing one step a tick).
+// With `events`, each event goes there as it happens and the result has no
+// "events".
 nlohmann::json RunScenario(const Scenario& scenario, RunObserver* observer = nullptr,
-                           replay::Writer* record = nullptr);
+                           replay::Writer* record = nullptr, EventSink events = {});
 
 // A run's "final": the world after `ticks` ticks, with its world hash.
 nlohmann::json FinalJson(const game::World& world, int64_t ticks,
