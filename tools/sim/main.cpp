@@ -165,7 +165,14 @@ int RunNetScenarioFile(const Arguments& a, const bv::sim::Scenario& scenario) {
     Complain(std::string("network game failed: ") + e.what());
     return 1;
   }
-  if (!result.out.is_null() && !PrintJson(result.out)) return 1;
+  if (!result.out.is_null()) {
+    std::cout << bv::sim::DumpLine(result.out) << "\n";
+    std::cout.flush();
+    if (!std::cout) {
+      Complain("cannot write the result");
+      return 1;
+    }
+  }
   if (!a.record.empty() && writer.begun() &&
       !bv::settings::SaveBlock(a.record, sink.bytes.data(), sink.bytes.size())) {
     Complain(a.record + ": cannot be written");
