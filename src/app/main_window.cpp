@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "app/startup_texts.h"
+#include "game/paths.h"
+#include "media/error_codes.h"
 #include "media/sdl_error.h"
 #include "media/sdl_keyboard.h"
 #include "settings/options_form.h"
@@ -20,7 +22,7 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
       boxes_(boxes),
       live_(live),
       program_dir_(std::move(program_dir)),
-      places_(game::PlacesOfProgram(program_dir_)),
+      places_(game::FindPlaces(program_dir_, game::PlacesEnvironment::OfProcess())),
       world_(std::make_unique<game::World>()),
       resources_(std::make_unique<render::GameResources>(device_)),
       frame_(std::make_unique<render::FrameRenderer>(device_, &resources_->font(),
@@ -100,7 +102,12 @@ void MainWindow::FormCreate() {
   seed_ = ClockSeed();
   w.random.Seed(seed_);
 
-  resources_->LoadFont(places_);
+  // The game runs on without text, but says why once.
+  if (const int32_t font = resources_->LoadFont(places_); font != 0) {
+    std::fprintf(stderr, "brimvale: %s: %s; no text will be shown\n",
+                 game::DataPath(places_.data_root, "\\data\\font.fnt").c_str(),
+                 media::ErrorText(font).c_str());
+  }
 
   const ImageLoadResult images = resources_->LoadImages(places_);
   if (images.status == ImageLoadResult::Status::kFileError) {
