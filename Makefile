@@ -5,7 +5,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps bench fuzz soak golden replays clean
+.PHONY: all run test build configure deps bench fuzz soak test-sanitize golden replays clean
 
 all: build
 
@@ -47,11 +47,22 @@ fuzz: deps
 # set up, or a growing heap.
 SOAK_TICKS ?= 10000000
 soak: deps
-	@cmake -S . -B build-soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMVALE_SANITIZE=ON \
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMVALE_SANITIZE=ON \
 	  -DBRIMVALE_BENCHMARKS=OFF >/dev/null
-	@cmake --build build-soak -j $(JOBS) --target brimvale-soak brimvale_levels
-	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  build-soak/tools/soak/brimvale-soak --ticks $(SOAK_TICKS) --data build-soak
+	@cmake --build build-sanitize -j $(JOBS) --target brimvale-soak brimvale_levels
+	@$(SANITIZE_ENV) build-sanitize/tools/soak/brimvale-soak --ticks $(SOAK_TICKS) --data build-sanitize
+
+# The whole suite under address and undefined-behaviour sanitizers. Leak
+# reports are off only for the graphics and bus libraries named in
+# tests/sanitize/lsan.supp.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMVALE_SANITIZE=ON \
+	  -DBRIMVALE_BENCHMARKS=OFF >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout 600
 
 clean:
-	rm -rf $(BUILD) build-fuzz build-soak
+	rm -rf $(BUILD) build-fuzz build-sanitize

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "app/startup_texts.h"
+#include "game/paths.h"
+#include "media/error_codes.h"
 #include "media/sdl_error.h"
 #include "media/sdl_keyboard.h"
 #include "settings/options_form.h"
@@ -101,7 +103,12 @@ void MainWindow::FormCreate() {
   seed_ = ClockSeed();
   w.random.Seed(seed_);
 
-  resources_->LoadFont(places_);
+  // The game runs on without text, but says why once.
+  if (const int32_t font = resources_->LoadFont(places_); font != 0) {
+    std::fprintf(stderr, "brimvale: %s: %s; no text will be shown\n",
+                 game::DataPath(places_.data_root, "\\data\\font.fnt").c_str(),
+                 media::ErrorText(font).c_str());
+  }
 
   const ImageLoadResult images = resources_->LoadImages(places_);
   if (images.status == ImageLoadResult::Status::kFileError) {

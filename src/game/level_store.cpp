@@ -17,6 +17,12 @@ std::optional<std::vector<uint8_t>> FileLevelStore::Read(const std::string& data
   bool failed = std::ferror(f) != 0;
   if (std::fclose(f) != 0) failed = true;
   if (failed) return std::nullopt;
+  if (got < bytes.size()) {
+    // Kept by the setup (the rest of the level keeps the previous level's
+    // bytes), but a player should see why the level looks wrong.
+    std::fprintf(stderr, "brimvale: %s is %zu bytes, shorter than a level's %d\n",
+                 DataPath(root_, data_path).c_str(), got, kLevelFileSize);
+  }
   bytes.resize(got);
   return bytes;
 }

@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -212,6 +214,19 @@ TEST_F(MainWindowTest, NothingIsDrawnBeforeTheResourcesAreLoaded) {
   EXPECT_FALSE(main_->resources_loaded());
   main_->RenderRender();
   EXPECT_EQ(main_->frames_drawn(), 1);
+}
+
+// The game runs on without text, and one line on stderr says which file.
+TEST_F(MainWindowTest, ADamagedFontIsNamedOnceOnStandardError) {
+  fs::resize_file(dir_.File("data/font.fnt"), 30);
+  ::testing::internal::CaptureStderr();
+  Create();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(main_->resources().font().loaded());
+  EXPECT_TRUE(main_->resources_loaded());
+  EXPECT_NE(err.find("font.fnt: "), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_TRUE(boxes_.errors.empty() && boxes_.warnings.empty());
 }
 
 TEST_F(MainWindowTest, AMissingObjectImageShowsTheFileErrorAndTheProgramRunsOnWithoutDrawing) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -45,6 +46,21 @@ TEST(FileLevelStore, ReadsAtMostALevelFromUnderItsRoot) {
   dir.MakeDir("data/levels/custom/folder.dmp");
   EXPECT_FALSE(store.Exists(CustomLevelPath("folder")));
   EXPECT_FALSE(store.Read(CustomLevelPath("folder")));
+}
+
+// The setup keeps a short level, but the player is told which file it was.
+TEST(FileLevelStore, AShortFileSaysSoOnceOnStandardError) {
+  test::TempDir dir;
+  FileLevelStore store(dir.path());
+  test::LevelBuilder level;
+  level.Write(dir.File("data/levels/custom/short.dmp"), 601);
+  level.Write(dir.File("data/levels/custom/whole.dmp"));
+  ::testing::internal::CaptureStderr();
+  ASSERT_TRUE(store.Read(CustomLevelPath("short")).has_value());
+  ASSERT_TRUE(store.Read(CustomLevelPath("whole")).has_value());
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("short.dmp is 601 bytes"), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 TEST(FileLevelStore, AFolderInPlaceOfALevelFileIsASetupError) {
