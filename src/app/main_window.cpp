@@ -23,7 +23,7 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
       boxes_(boxes),
       live_(live),
       program_dir_(std::move(program_dir)),
-      places_(game::PlacesOfProgram(program_dir_)),
+      places_(game::FindPlaces(program_dir_, game::PlacesEnvironment::OfProcess())),
       world_(std::make_unique<game::World>()),
       resources_(std::make_unique<render::GameResources>(device_)),
       frame_(std::make_unique<render::FrameRenderer>(device_, &resources_->font(),

@@ -138,7 +138,7 @@ class MainWindow final : public sim::Host {
   settings::LiveOptions& live_;
   const std::string program_dir_;
   const game::Places places_;
-  game::FileLevelStore levels_{places_.data_root};  // the level files under the data root
+  game::FileLevelStore levels_{places_};  // the level files under the data root and the player's
   std::unique_ptr<game::World> world_;
 
   SDL_Window* window_ = nullptr;

@@ -9,8 +9,10 @@
 
 namespace bv::game {
 
-std::optional<std::vector<uint8_t>> FileLevelStore::Read(const std::string& data_path) {
-  std::FILE* f = std::fopen(DataPath(root_, data_path).c_str(), "rb");
+namespace {
+
+std::optional<std::vector<uint8_t>> ReadFile(const std::string& native_path) {
+  std::FILE* f = std::fopen(native_path.c_str(), "rb");
   if (f == nullptr) return std::nullopt;
   std::vector<uint8_t> bytes(kLevelFileSize);
   const size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
@@ -27,8 +29,22 @@ std::optional<std::vector<uint8_t>> FileLevelStore::Read(const std::string& data
   return bytes;
 }
 
+}  // namespace
+
+std::optional<std::vector<uint8_t>> FileLevelStore::Read(const std::string& data_path) {
+  for (const std::string& path : DataPathCandidates(places_, data_path)) {
+    if (!FileExists(path)) continue;
+    return ReadFile(path);  // the first file found is the level, readable or not
+  }
+  // Nothing there: the open fails as it always did (a folder in its place too).
+  return ReadFile(DataPath(places_.data_root, data_path));
+}
+
 bool FileLevelStore::Exists(const std::string& data_path) {
-  return FileExists(DataPath(root_, data_path));
+  for (const std::string& path : DataPathCandidates(places_, data_path)) {
+    if (FileExists(path)) return true;
+  }
+  return false;
 }
 
 std::optional<std::vector<uint8_t>> MemoryLevelStore::Read(const std::string& data_path) {

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "game/places.h"
+
 namespace bv::game {
 
 class LevelStore {
@@ -22,16 +24,18 @@ class LevelStore {
   virtual bool Exists(const std::string& data_path) = 0;
 };
 
-// Level files under a data root folder (the program's directory).
+// Level files under a data root folder, and custom levels in the player's
+// own level folder too (game/paths.h says where each is looked for).
 class FileLevelStore final : public LevelStore {
  public:
-  explicit FileLevelStore(std::string data_root) : root_(std::move(data_root)) {}
+  explicit FileLevelStore(std::string data_root) { places_.data_root = std::move(data_root); }
+  explicit FileLevelStore(Places places) : places_(std::move(places)) {}
   std::optional<std::vector<uint8_t>> Read(const std::string& data_path) override;
   bool Exists(const std::string& data_path) override;
-  const std::string& root() const { return root_; }
+  const std::string& root() const { return places_.data_root; }
 
  private:
-  std::string root_;
+  Places places_;
 };
 
 // Level files held in memory, for tests and tools.

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "settings/block_file.h"
 
 namespace bv::settings {
@@ -31,6 +33,9 @@ ConfigLoad LoadConfigFile(const std::string& settings_dir) {
 }
 
 bool SaveConfigFile(const std::string& settings_dir, const ConfigBytes& bytes) {
+  // An installed game's settings folder is made on its first save.
+  std::error_code ec;
+  std::filesystem::create_directories(settings_dir, ec);
   return SaveBlock(ConfigPath(settings_dir), bytes.data(), bytes.size());
 }
 

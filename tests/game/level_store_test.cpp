@@ -78,6 +78,31 @@ TEST(FileLevelStore, AFolderInPlaceOfALevelFileIsASetupError) {
   EXPECT_EQ(SetupLevel(*world, options, store, 6, 0).status, SetupStatus::kFileError);
 }
 
+TEST(FileLevelStore, FindsThePlayersOwnCustomLevelsAndPolishNames) {
+  test::TempDir dir;
+  Places places = PlacesOfProgram(dir.path() + "/share");
+  places.user_levels_dir = dir.path() + "/home/levels";
+  FileLevelStore store(places);
+  test::LevelBuilder shipped, own;
+  shipped.Texture(7, 5, 1);
+  own.Texture(7, 5, 2);
+  shipped.Write(dir.File("share/data/levels/custom/arena.dmp"));
+  own.Write(dir.File("home/levels/arena.dmp"));
+  own.Write(dir.File("home/levels/\xC5\xBC\xC3\xB3\xC5\x82w.dmp"));  // "żółw.dmp"
+  shipped.Write(dir.File("share/data/levels/campaign/\xC5\x81\xC4\x85ka/1.dmp"));
+
+  // A name in both folders: the shipped level.
+  EXPECT_EQ(store.Read(CustomLevelPath("arena")), shipped.File());
+  EXPECT_EQ(store.Read(CustomLevelPath("\xBF\xF3\xB3w")), own.File());
+  EXPECT_TRUE(store.Exists(CustomLevelPath("\xBF\xF3\xB3w")));
+  EXPECT_TRUE(store.Exists(CampaignLevelPath("\xA3\xB9ka", 1)));
+  EXPECT_EQ(store.Read(CampaignLevelPath("\xA3\xB9ka", 1)), shipped.File());
+  EXPECT_FALSE(store.Read(CustomLevelPath("missing")));
+  // The player's folder holds custom levels only.
+  own.Write(dir.File("home/levels/K/1.dmp"));
+  EXPECT_FALSE(store.Exists(CampaignLevelPath("K", 1)));
+}
+
 TEST(MemoryLevelStore, HandsOutWhatItHoldsUpToALevel) {
   MemoryLevelStore store;
   EXPECT_FALSE(store.Exists(MenuLevelPath()));

@@ -68,7 +68,17 @@ TEST(ConfigFile, SaveThenLoad) {
   const ConfigLoad load = LoadConfigFile(dir.path());
   EXPECT_EQ(load.status, ConfigLoadStatus::kLoaded);
   EXPECT_EQ(load.bytes, bytes);
-  EXPECT_FALSE(SaveConfigFile(dir.path() + "/missing", bytes));
+}
+
+TEST(ConfigFile, TheFirstSaveMakesTheSettingsFolder) {
+  test::TempDir dir;
+  const ConfigBytes bytes{};
+  ASSERT_TRUE(SaveConfigFile(dir.path() + "/home/.config/brimvale", bytes));
+  EXPECT_EQ(LoadConfigFile(dir.path() + "/home/.config/brimvale").status,
+            ConfigLoadStatus::kLoaded);
+  // A folder that cannot be made is a failed save.
+  WriteFile(dir.File("file"), "x");
+  EXPECT_FALSE(SaveConfigFile(dir.path() + "/file/brimvale", bytes));
 }
 
 TEST(ConfigFile, ErrorTexts) {

@@ -58,19 +58,37 @@ TEST(LevelLists, CustomLevelsLoseTheirExtension) {
             (Names{"", "arena", "Big map", "folder", "zoo"}));
 }
 
-TEST(LevelLists, DisplayNames) {
-  struct Case {
-    std::string name;
-    std::string shown;
-  } cases[] = {
-      {"arena", "arena"},
-      {"\xC5\x82\xC4\x85ka", "\xC5\x82\xC4\x85ka"},  // "łąka" in UTF-8 stays
-      {"\xB3\xB9ka", "\xC5\x82\xC4\x85ka"},          // "łąka" in Windows-1250 is converted
-      {"a\xC5", "a\xC4\xB9"},                        // a cut-off sequence is not UTF-8
-      {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},      // four-byte UTF-8
-      {"", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(LevelDisplayName(c.name), c.shown) << c.name;
+TEST(LevelLists, EntriesAreWindows1250AndShownInUtf8) {
+  test::TempDir dir;
+  // "Łąka" and "żółw" as the disk spells them; an old copy's Windows-1250
+  // name ("łza"); a name no Windows-1250 byte can write.
+  dir.MakeDir("data/levels/campaign/\xC5\x81\xC4\x85ka");
+  Touch(dir.File("data/levels/custom/\xC5\xBC\xC3\xB3\xC5\x82w.dmp"));
+  Touch(dir.File("data/levels/custom/\xB3za.dmp"));
+  Touch(dir.File("data/levels/custom/\xF0\x9F\x98\x80.dmp"));
+  const game::Places places = game::PlacesOfProgram(dir.path());
+  EXPECT_EQ(ListCampaigns(places), (Names{"\xA3\xB9ka"}));
+  EXPECT_EQ(ListCustomLevels(places), (Names{"\xB3za", "\xBF\xF3\xB3w"}));
+  EXPECT_EQ(LevelDisplayName("\xA3\xB9ka"), "\xC5\x81\xC4\x85ka");
+  EXPECT_EQ(LevelDisplayName("arena"), "arena");
+}
+
+TEST(LevelLists, ThePlayersOwnCustomLevelsJoinTheShippedOnes) {
+  test::TempDir dir;
+  game::Places places = game::PlacesOfProgram(dir.path() + "/share");
+  places.user_levels_dir = dir.path() + "/home/levels";
+  Touch(dir.File("share/data/levels/custom/arena.dmp"));
+  Touch(dir.File("share/data/levels/custom/zoo.dmp"));
+  Touch(dir.File("home/levels/arena.dmp"));
+  Touch(dir.File("home/levels/Moja.dmp"));
+  Touch(dir.File("home/levels/notes.txt"));
+  EXPECT_EQ(ListCustomLevels(places), (Names{"arena", "Moja", "zoo"}));
+  // Campaigns come from the data folder only.
+  dir.MakeDir("home/levels/K");
+  EXPECT_TRUE(ListCampaigns(places).empty());
+  // No player's folder yet: the shipped levels.
+  places.user_levels_dir = dir.path() + "/home/none";
+  EXPECT_EQ(ListCustomLevels(places), (Names{"arena", "zoo"}));
 }
 
 TEST(LevelLists, NameOrder) {

@@ -164,7 +164,11 @@ int Run(const Args& args) {
 
   auto world = std::make_unique<bv::game::World>();
   bv::settings::LiveOptions live;
-  OptionsForm form(*world, live, bv::game::PlacesOfProgram(dir));
+  // Without --dir, the places the game itself would use.
+  const bv::game::Places places =
+      args.dir.empty() ? bv::game::FindPlaces(dir, bv::game::PlacesEnvironment::OfProcess())
+                       : bv::game::PlacesOfProgram(dir);
+  OptionsForm form(*world, live, places);
   bool anti = false, dirt = false;
   bool quit = false;
   bool fatal = false;
@@ -186,7 +190,7 @@ int Run(const Args& args) {
   bv::settings::OptionsDialog dialog(form);
   bv::media::SdlPads pads;
   std::string pad_error;
-  if (!pads.Start(dir + "/gamecontrollerdb.txt", &pad_error)) {
+  if (!pads.Start(places.settings_dir + "/gamecontrollerdb.txt", &pad_error)) {
     std::fprintf(stderr, "brimvale-options: %s\n", pad_error.c_str());
   }
   bv::settings::AddPadPage(dialog, pads.slots());

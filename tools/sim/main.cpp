@@ -16,6 +16,7 @@
 #include "replay/reader.h"
 #include "replay/writer.h"
 #include "settings/block_file.h"
+#include "tools/sim/net_run.h"
 #include "tools/sim/replay_run.h"
 #include "tools/sim/result_stream.h"
 #include "tools/sim/runner.h"
@@ -149,6 +150,41 @@ int RunReplayFile(const Arguments& a) {
   return 0;
 }
 
+// One side of a network game; a game that did not reach its end prints
+// what it has and exits 1.
+int RunNetScenarioFile(const Arguments& a, const bv::sim::Scenario& scenario) {
+  bv::replay::MemorySink sink;
+  bv::replay::Writer writer(sink);
+  const std::string role = scenario.net->host ? "host" : "guest";
+  const std::string dump =
+      a.record.empty() ? "brimvale-net-" + role + ".dump.txt" : a.record + ".dump.txt";
+  bv::sim::NetRunResult result;
+  try {
+    result = bv::sim::RunNetScenario(scenario, a.record.empty() ? nullptr : &writer, dump);
+  } catch (const std::exception& e) {
+    Complain(std::string("network game failed: ") + e.what());
+    return 1;
+  }
+  if (!result.out.is_null()) {
+    std::cout << bv::sim::DumpLine(result.out) << "\n";
+    std::cout.flush();
+    if (!std::cout) {
+      Complain("cannot write the result");
+      return 1;
+    }
+  }
+  if (!a.record.empty() && writer.begun() &&
+      !bv::settings::SaveBlock(a.record, sink.bytes.data(), sink.bytes.size())) {
+    Complain(a.record + ": cannot be written");
+    return 1;
+  }
+  if (!result.error.empty()) {
+    Complain(role + ": " + result.error);
+    return 1;
+  }
+  return 0;
+}
+
 int RunScenarioFile(const Arguments& a) {
   bv::sim::Scenario scenario;
   try {
@@ -158,6 +194,7 @@ int RunScenarioFile(const Arguments& a) {
     Complain(e.what());
     return 2;
   }
+  if (scenario.net) return RunNetScenarioFile(a, scenario);
   try {
     std::unique_ptr<bv::sim::ScreenshotTaker> screenshots;
     if (!scenario.screenshots.empty()) {

@@ -263,6 +263,29 @@ void ParseScreenshots(const json& v, Scenario& sc) {
   }
 }
 
+void ParseNet(const json& obj, Scenario& sc) {
+  const std::string w = "net";
+  AllowOnly(obj, w, {"role", "address", "port"});
+  if (!obj.contains("role")) Fail("net.role", "is missing");
+  if (!obj.contains("port")) Fail("net.port", "is missing");
+  NetSetup net;
+  const json& role = obj.at("role");
+  if (role == "host") {
+    net.host = true;
+    if (obj.contains("address")) Fail("net.address", "goes with the role \"join\"");
+  } else if (role == "join") {
+    if (!obj.contains("address") || !obj.at("address").is_string() ||
+        obj.at("address").get<std::string>().empty()) {
+      Fail("net.address", "must be the host's address");
+    }
+    net.address = obj.at("address").get<std::string>();
+  } else {
+    Fail("net.role", "must be \"host\" or \"join\"");
+  }
+  net.port = static_cast<uint16_t>(IntegerValue(obj.at("port"), "net.port", 1, 65535));
+  sc.net = net;
+}
+
 }  // namespace
 
 uint8_t KeyCodeForName(const std::string& name,
@@ -290,7 +313,7 @@ Scenario ParseScenario(const json& doc) {
   if (!doc.is_object()) throw ScenarioError("the scenario must be a JSON object");
   AllowOnly(doc, "",
             {"program_dir", "seed", "options", "settings", "world", "input", "options_open_ticks",
-             "ticks", "report", "screenshots", "autopilot"});
+             "ticks", "report", "screenshots", "net", "autopilot"});
   Scenario sc;
   if (!doc.contains("program_dir")) Fail("program_dir", "is missing");
   if (!doc.at("program_dir").is_string()) Fail("program_dir", "must be a string");
@@ -314,6 +337,11 @@ Scenario ParseScenario(const json& doc) {
   if (doc.contains("report")) ParseReport(ObjectAt(doc, "report", ""), sc);
   if (doc.contains("screenshots")) ParseScreenshots(doc.at("screenshots"), sc);
   if (doc.contains("autopilot")) ParseAutopilot(ObjectAt(doc, "autopilot", ""), sc.autopilot);
+  if (doc.contains("net")) {
+    ParseNet(ObjectAt(doc, "net", ""), sc);
+    if (sc.autopilot.from >= 0) Fail("net", "does not go with an autopilot");
+    if (!sc.screenshots.empty()) Fail("net", "does not go with screenshots");
+  }
   if (sc.report_every > 0 && sc.ticks / sc.report_every > kMaxStates) {
     Fail("report.every",
          "would report more than " + std::to_string(kMaxStates) + " states; report less often");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -36,6 +37,13 @@ struct ScreenshotRequest {
   std::string path;
 };
 
+// Network play: this copy hosts on a port, or joins a host.
+struct NetSetup {
+  bool host = false;
+  std::string address;  // join only
+  uint16_t port = 0;
+};
+
 struct Scenario {
   std::string program_dir;
   uint32_t seed = 1;
@@ -56,6 +64,8 @@ struct Scenario {
   std::vector<ScreenshotRequest> screenshots;
   // A scripted player for long games; its keys join the input's.
   AutopilotPlan autopilot;
+  // Set: a network game, the host playing the p1.* inputs, the guest p2.*.
+  std::optional<NetSetup> net;
 };
 
 // Reads a scenario document; throws ScenarioError for a missing or mistyped
