@@ -23,7 +23,7 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::string& native_path) {
     // Kept by the setup (the rest of the level keeps the previous level's
     // bytes), but a player should see why the level looks wrong.
     std::fprintf(stderr, "brimvale: %s is %zu bytes, shorter than a level's %d\n",
-                 DataPath(root_, data_path).c_str(), got, kLevelFileSize);
+                 native_path.c_str(), got, kLevelFileSize);
   }
   bytes.resize(got);
   return bytes;
