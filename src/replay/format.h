@@ -29,6 +29,9 @@ constexpr size_t kRecorderNameSize = 16;
 constexpr uint32_t kMaxChunkRaw = 1u << 20;
 constexpr uint64_t kMaxFileSize = 256ull << 20;
 constexpr uint32_t kMaxSteps = 0x7FFFFFFF;
+// Writers close a chunk about every second; a chunk claiming more steps than
+// ten minutes of play is damaged (a few bytes must not mean hours of ticks).
+constexpr uint32_t kMaxChunkSteps = 90 * 60 * 10;
 
 // The file's header: who recorded what, and the world's start.
 struct Header {

@@ -193,6 +193,7 @@ void ReplayFile::CheckRecords() {
   const std::vector<uint8_t> raw = Unpack(i);
   ByteReader in(raw.data(), raw.size());
   bool first = true;
+  const uint32_t chunk_first_step = steps_;
   try {
     while (!in.done()) {
       const Record r = decoder_state_.Next(in);
@@ -206,6 +207,9 @@ void ReplayFile::CheckRecords() {
         case Record::Kind::kSteps:
           if (r.steps > kMaxSteps - steps_) throw ReplayError("more steps than a replay holds");
           steps_ += r.steps;
+          if (steps_ - chunk_first_step > kMaxChunkSteps) {
+            throw ReplayError("more than " + std::to_string(kMaxChunkSteps) + " steps in one chunk");
+          }
           break;
         case Record::Kind::kHash:
         case Record::Kind::kLevel:

@@ -78,6 +78,8 @@ void Writer::Step(const StepInput& input) {
     error_ = "the replay is full (" + std::to_string(kMaxSteps) + " steps)";
     return;
   }
+  // A caller that never flushes still writes chunks a reader takes.
+  if (unflushed_steps() >= kMaxChunkSteps) Flush();
   bool later_differ = false;
   for (int i = 1; i < kMaxReads; ++i) later_differ |= input.reads[i] != input.reads[0];
   if (input.reads[0] != keys_ || later_differ) {

@@ -311,5 +311,47 @@ TEST(ReplayFormat, ChunksOutOfOrderOrAfterTheEndAreRefused) {
   }
 }
 
+TEST(ReplayFormat, AWriterNeverFlushedStillWritesChunksAReaderTakes) {
+  MemorySink sink;
+  Writer w(sink);
+  w.Begin(TestHeader(), TestOptions(), 1);
+  for (uint32_t i = 0; i < kMaxChunkSteps + 100; ++i) {
+    w.Clock(1.0);
+    w.Step(StepInput::Of(0));
+  }
+  w.Finish(2);
+  const ReplayFile f = ReplayFile::FromBytes(sink.bytes);
+  EXPECT_EQ(f.steps(), kMaxChunkSteps + 100);
+  EXPECT_TRUE(f.finished());
+}
+
+TEST(ReplayFormat, AChunkOfMoreStepsThanTenMinutesIsRefused) {
+  // A few bytes claiming hours of steps would keep a playback busy for long.
+  for (const uint32_t steps : {kMaxChunkSteps, kMaxChunkSteps + 1}) {
+    SCOPED_TRACE(steps);
+    const std::array<uint8_t, kHeaderSize> head = EncodeHeader(TestHeader());
+    std::vector<uint8_t> records = {kOptions};
+    const std::vector<uint8_t> options = EncodeOptions(TestOptions());
+    records.push_back(static_cast<uint8_t>(options.size()));
+    records.push_back(static_cast<uint8_t>(options.size() >> 8));
+    records.insert(records.end(), options.begin(), options.end());
+    records.push_back(kSteps);
+    AppendVarint(records, steps);
+    std::vector<uint8_t> bytes(head.begin(), head.end());
+    const std::vector<uint8_t> chunk = EncodeChunk(0, 0, records);
+    bytes.insert(bytes.end(), chunk.begin(), chunk.end());
+    if (steps == kMaxChunkSteps) {
+      EXPECT_EQ(ReplayFile::FromBytes(bytes).steps(), steps);
+      continue;
+    }
+    try {
+      ReplayFile::FromBytes(bytes);
+      FAIL();
+    } catch (const ReplayError& e) {
+      EXPECT_NE(std::string(e.what()).find("steps in one chunk"), std::string::npos) << e.what();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace bv::replay
