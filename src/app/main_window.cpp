@@ -139,8 +139,7 @@ bool MainWindow::ReportFatal(int32_t code, const std::string& text) {
 
 void MainWindow::StartRecording() {
   if (!resources_loaded_ || fatal_) return;
-  // Replays live beside the settings.
-  const std::string dir = ReplaysFolder(places_.settings_dir + "/replays");
+  const std::string dir = ReplaysFolder(places_.replays_dir);
   std::string error;
   if (!recording_.Start(dir, seed_, &error)) {
     std::fprintf(stderr, "brimvale: this run is not recorded: %s\n", error.c_str());

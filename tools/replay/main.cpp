@@ -99,8 +99,11 @@ int main(int argc, char** argv) {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     return Fail(std::string("cannot start SDL: ") + SDL_GetError(), 1);
   }
-  if (program_dir.empty()) program_dir = OwnFolder();
-  const bv::game::Places places = bv::game::PlacesOfProgram(program_dir);
+  // Where the game finds its data: beside it, or installed.
+  const bv::game::Places places =
+      program_dir.empty()
+          ? bv::game::FindPlaces(OwnFolder(), bv::game::PlacesEnvironment::OfProcess())
+          : bv::game::PlacesOfProgram(program_dir);
 
   const std::string title = "Brimvale replay: " + path;
   w.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -122,7 +125,7 @@ int main(int argc, char** argv) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && sound.Open()) sound.LoadSamples(places);
   bv::render::FrameRenderer frame(device, &resources.font(), resources.images());
 
-  bv::game::FileLevelStore levels(places.data_root);
+  bv::game::FileLevelStore levels(places);
   bv::replay_tool::Playback playback(*file, levels, sound);
   if (start_step > 0) playback.JumpTo(start_step);
 
