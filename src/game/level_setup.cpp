@@ -37,22 +37,24 @@ LevelRules RulesOf(const World& world) {
 
 struct FileChoice {
   std::string file;  // data path
+  std::string name;  // as the player chose it
   int level = 0;     // the level number the rest of the setup works with
 };
 
 // Step 1: the file for a level number; some choices fall back to the menu
 // level, which is then set up as level 0.
 FileChoice ChooseLevelFile(World& world, const settings::LiveOptions& options, int level) {
-  FileChoice c{MenuLevelPath(), 0};
+  FileChoice c{MenuLevelPath(), "menu", 0};
   const bool selected = options.selected() >= 0;
   if (level == 0) return c;
   if (!selected) {
     world.center_message = "Wybierz level w opcjach gry";
     world.center_message_timer = kCenterMessageTicks;
   } else if (options.level_source() == settings::LevelSource::kCampaign) {
-    c = {CampaignLevelPath(options.selected_text(), level), level};
+    c = {CampaignLevelPath(options.selected_text(), level),
+         options.selected_text() + " " + std::to_string(level), level};
   } else if (level == 1) {
-    c = {CustomLevelPath(options.selected_text()), level};
+    c = {CustomLevelPath(options.selected_text()), options.selected_text(), level};
   }
   return c;
 }
@@ -271,8 +273,15 @@ int MissionGoalForCds(int cds) {
   return cds - tenth;
 }
 
-std::string LevelLoadFailedMessage(const std::string& data_path) {
-  return "Nie mozna wczytac poziomu: " + data_path;
+std::string LevelLoadFailedMessage(const std::string& level_name) {
+  // The band is 300 pixels wide; 18 of the font's widest letters fit beside
+  // the words. The cut keeps the name's end, where a campaign's level number is.
+  constexpr size_t kMaxName = 18, kTail = 3;
+  std::string name = level_name;
+  if (name.size() > kMaxName) {
+    name = name.substr(0, kMaxName - 3 - kTail) + "..." + name.substr(name.size() - kTail);
+  }
+  return "Nie mozna wczytac poziomu: " + name;
 }
 
 SetupResult SetupLevel(World& world, settings::LiveOptions& options, LevelStore& levels, int level,
@@ -284,6 +293,7 @@ SetupResult SetupLevel(World& world, settings::LiveOptions& options, LevelStore&
   }
   const FileChoice choice = ChooseLevelFile(world, options, level);
   result.file = choice.file;
+  result.level_name = choice.name;
   if (!ReadLevel(levels, choice.file, world.level_raw)) {
     result.status = SetupStatus::kFileError;
     return result;

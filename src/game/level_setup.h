@@ -23,6 +23,9 @@ struct SetupResult {
   SetupStatus status = SetupStatus::kLoaded;
   // The level file chosen, as a data path ("\data\levels\...\1.dmp").
   std::string file;
+  // The level as the player chose it ("Kampania 5", a custom level's
+  // name, "menu"), for messages.
+  std::string level_name;
 };
 
 // Sets up level `level` from its file in `levels`, reading the live options
@@ -33,7 +36,9 @@ SetupResult SetupLevel(World& world, settings::LiveOptions& options, LevelStore&
                        int player_count);
 
 // The centre message for a level file that could not be loaded.
-std::string LevelLoadFailedMessage(const std::string& data_path);
+// The centre message for a level that cannot be loaded, naming it as the
+// player chose it; a long name is cut so the line fits the message band.
+std::string LevelLoadFailedMessage(const std::string& level_name);
 
 // Mission goal for N CDs: N less a tenth of N, the tenth rounded halves to even.
 int MissionGoalForCds(int cds);

@@ -34,14 +34,14 @@ void SetupAtMidpoint(Tick& t) {
   }
   if (result.status != game::SetupStatus::kFileError) return;
 
-  w.center_message = game::LevelLoadFailedMessage(result.file);
+  w.center_message = game::LevelLoadFailedMessage(result.level_name);
   w.center_message_timer = kCenterMessageTicks;
   if (result.file == game::MenuLevelPath()) return;
   w.level_number = 0;
   result = game::SetupLevel(w, t.s.options, t.s.levels, 0, w.two_players);
   t.s.host.LevelSetUp(0, result);
   if (result.status == game::SetupStatus::kFileError) {
-    w.center_message = game::LevelLoadFailedMessage(result.file);
+    w.center_message = game::LevelLoadFailedMessage(result.level_name);
     w.center_message_timer = kCenterMessageTicks;
   }
 }

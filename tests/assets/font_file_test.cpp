@@ -6,6 +6,7 @@
 
 #include "data_paths.h"
 #include "font_file.h"
+#include "game/level_setup.h"
 #include "media/le_bytes.h"
 #include "media/pattern_pages.h"
 #include "media/pixel_format.h"
@@ -122,6 +123,12 @@ TEST_F(FontFile, FitsTheHudLayout) {
   }
   // The centre band is 300 pixels wide.
   EXPECT_LT(font_.Width("Wybierz level w opcjach gry"), 290);
+  // A level that cannot be loaded is named in the band, however long its name.
+  for (const char* name : {"menu", "Kampania 12", "Przygody \xa3ucznika 10",
+                           "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
+                           "mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm"}) {
+    EXPECT_LT(font_.Width(game::LevelLoadFailedMessage(name)), 290) << name;
+  }
   // Real advance widths: proportional, not a fixed cell.
   EXPECT_LT(font_.Width("i"), font_.Width("W"));
   EXPECT_EQ(font_.Width("Zdrowie:"), font_.Width("Zdrow") + font_.Width("ie:"));

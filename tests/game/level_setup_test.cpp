@@ -379,6 +379,14 @@ TEST_F(LevelSetupTest, NoSelectedLevelLoadsTheMenuWithAMessage) {
   EXPECT_EQ(world->grid[30][30].object, 15);
 }
 
+TEST(LevelLoadFailedMessageTest, LongNamesAreCut) {
+  EXPECT_EQ(LevelLoadFailedMessage("arena"), "Nie mozna wczytac poziomu: arena");
+  EXPECT_EQ(LevelLoadFailedMessage("Przygody pod ziemia 12"),
+            "Nie mozna wczytac poziomu: Przygody pod... 12");
+  EXPECT_EQ(LevelLoadFailedMessage(std::string(18, 'x')),
+            "Nie mozna wczytac poziomu: " + std::string(18, 'x'));
+}
+
 TEST_F(LevelSetupTest, CustomLevelChoiceRules) {
   LevelBuilder menu;
   menu.Object(30, 30, 15);
@@ -393,12 +401,14 @@ TEST_F(LevelSetupTest, CustomLevelChoiceRules) {
   SetupResult r = Setup(1);
   ASSERT_EQ(r.status, SetupStatus::kLoaded);
   EXPECT_EQ(r.file, "\\data\\levels\\custom\\arena.dmp");
+  EXPECT_EQ(r.level_name, "arena");
   EXPECT_EQ(world->grid[30][30].object, 26);
   EXPECT_EQ(world->two_players, 1);
 
   r = Setup(2);
   ASSERT_EQ(r.status, SetupStatus::kLoaded);
   EXPECT_EQ(r.file, "\\data\\levels\\campaign\\0.dmp");
+  EXPECT_EQ(r.level_name, "menu");
   EXPECT_EQ(world->grid[30][30].object, 15);
   EXPECT_EQ(world->two_players, 0);
   EXPECT_EQ(world->players[0].weapon, 0);
@@ -445,8 +455,8 @@ TEST_F(LevelSetupTest, MissingFileChangesNothingButTheChoiceMessage) {
   EXPECT_EQ(world->actor_count, 1);
   EXPECT_EQ(world->players[0].health, 17);
   EXPECT_EQ(world->grid[20][20].entity, 4);
-  EXPECT_EQ(LevelLoadFailedMessage(r.file),
-            "Nie mozna wczytac poziomu: \\data\\levels\\campaign\\Kampania\\5.dmp");
+  EXPECT_EQ(r.level_name, "Kampania 5");
+  EXPECT_EQ(LevelLoadFailedMessage(r.level_name), "Nie mozna wczytac poziomu: Kampania 5");
 }
 
 TEST_F(LevelSetupTest, LevelMinusOneAsksToCloseAndDoesNothingElse) {

@@ -172,7 +172,7 @@ TEST_F(ProgressionTest, UnreadableLevelFallsBackToTheMenuWithAMessage) {
   EXPECT_EQ(host.setups[1], std::make_pair(0, SetupStatus::kLoaded));
   EXPECT_EQ(world->level_number, 0);
   EXPECT_EQ(world->center_message,
-            game::LevelLoadFailedMessage("\\data\\levels\\campaign\\Brak\\1.dmp"));
+            std::string("Nie mozna wczytac poziomu: Brak 1"));
   EXPECT_EQ(world->center_message_timer, 1020);
   EXPECT_EQ(P(0).x, Centre(10));
   Tick(112);
@@ -185,7 +185,7 @@ TEST_F(ProgressionTest, UnreadableMenuLevelIsNotRetried) {
   Tick(113);
   ASSERT_EQ(host.setups.size(), 1u);
   EXPECT_EQ(host.setups[0], std::make_pair(0, SetupStatus::kFileError));
-  EXPECT_EQ(world->center_message, game::LevelLoadFailedMessage(game::MenuLevelPath()));
+  EXPECT_EQ(world->center_message, std::string("Nie mozna wczytac poziomu: menu"));
   Tick(200);
   EXPECT_EQ(host.setups.size(), 1u);
   EXPECT_EQ(world->transition, 900);
@@ -197,7 +197,7 @@ TEST_F(ProgressionTest, BothFilesUnreadableNameTheMenuLevel) {
   world->transition = 448;
   Tick();
   ASSERT_EQ(host.setups.size(), 2u);
-  EXPECT_EQ(world->center_message, game::LevelLoadFailedMessage(game::MenuLevelPath()));
+  EXPECT_EQ(world->center_message, std::string("Nie mozna wczytac poziomu: menu"));
   EXPECT_EQ(world->level_number, 0);
   EXPECT_EQ(world->transition, 452);
 }
