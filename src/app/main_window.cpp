@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdio>
 
 #include "app/startup_texts.h"
 #include "game/paths.h"
@@ -36,6 +37,11 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
   timer_.set_may_process(true);
   timer_.set_may_render(true);
   timer_.set_may_real_time(true);
+
+  // The screen settings are ours alone: a damaged file costs only them, with a line why.
+  const settings::ScreenSettingsLoad screen = screen_file_.Load();
+  if (!screen.complaint.empty()) std::fprintf(stderr, "brimvale: %s\n", screen.complaint.c_str());
+  screen_settings_ = screen.settings;
 }
 
 MainWindow::~MainWindow() {
@@ -49,16 +55,7 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(std::string* error) {
-  const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
-  // Made for OpenGL from the start, so the drawing device's OpenGL renderer
-  // need not make the window again; without OpenGL a plain window takes
-  // SDL's software renderer.
-  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                             kHeight, flags | SDL_WINDOW_OPENGL);
-  if (window_ == nullptr) {
-    window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                               kHeight, flags);
-  }
+  window_ = screen_.MakeWindow(kTitle);
   if (window_ == nullptr) {
     if (error != nullptr) *error = "cannot create the game window: " + media::SdlErrorText();
     return false;
@@ -81,15 +78,19 @@ void MainWindow::FormCreate() {
 
   int32_t code = device_.Start();
   if (ReportFatal(code, DrawingStartFailedText(code))) return;
-  code = device_.CreateForWindow(window_, nullptr, false);
+  code = device_.CreateForWindow(window_, nullptr,
+                                 screen_settings_.pacing() == settings::Pacing::kVsync);
   if (ReportFatal(code, DrawingStartFailedText(code))) return;
   // The device as the window stores it: antialiasing and dithering on (the
   // options window's first close sets them from the settings).
   device_.SetAntialias(true);
   device_.SetDithering(true);
 
-  kb_ = media::MakeSdlInputReader(window_);
+  auto keyboard = std::make_unique<media::SdlKeyboard>(window_);
+  keyboard_ = keyboard.get();
+  kb_ = std::make_unique<media::InputReader>(std::move(keyboard));
   kb_->Initialize();
+  screen_.Attach(window_, &device_, keyboard_);
   pads_.Start(*kb_, w, places_);
 
   sound_.Open();
@@ -151,6 +152,10 @@ void MainWindow::Close() {
   recording_.Finish();
   // FormClose: a save that fails is reported fatally, which ends the program too.
   if (options_form_ != nullptr) options_form_->SaveSettings();
+  if (!fatal_ && !screen_file_.Save(screen_settings_)) {
+    std::fprintf(stderr, "brimvale: cannot write %s; the screen settings are not kept\n",
+                 screen_file_.path().c_str());
+  }
   app_.Terminate();
 }
 

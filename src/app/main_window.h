@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/game_screen.h"
 #include "app/game_pads.h"
 #include "app/message_boxes.h"
 #include "app/replay_recording.h"
@@ -16,6 +17,7 @@
 #include "game/level_store.h"
 #include "game/places.h"
 #include "game/world.h"
+#include "media/frame_pacer.h"
 #include "media/frame_timer.h"
 #include "media/input_reader.h"
 #include "media/sdl_clock.h"
@@ -23,11 +25,15 @@
 #include "render/frame_renderer.h"
 #include "render/game_resources.h"
 #include "settings/live_options.h"
+#include "settings/screen_settings_file.h"
 #include "sim/host.h"
 #include "sound/sound_bank.h"
 
 namespace bv::settings {
 class OptionsForm;
+}
+namespace bv::media {
+class SdlKeyboard;
 }
 
 namespace bv::app {
@@ -48,8 +54,8 @@ class MainWindow final : public sim::Host {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Makes the window (borderless, 640 by 480, centred, always on top, still
-  // hidden) and runs FormCreate. False, with the reason, when SDL cannot
+  // Makes the window as the screen settings ask (still hidden) and runs
+  // FormCreate. False, with the reason, when SDL cannot
   // make a window at all; FormCreate's own failures are reported by it.
   bool Create(std::string* error);
   // Shows the window: the application's loop is about to start.
@@ -107,6 +113,11 @@ class MainWindow final : public sim::Host {
   settings::LiveOptions& live() { return live_; }
   render::DrawDevice& device() { return device_; }
   media::FrameTimer& timer() { return timer_; }
+  // The window's size, scaling and fullscreen, and the loop's pace, from
+  // brimvale.ini (read at construction, written at the close).
+  settings::ScreenSettings& screen_settings() { return screen_settings_; }
+  GameScreen& screen() { return screen_; }
+  media::FramePacer& pacer() { return pacer_; }
   sound::SoundBank& sound_bank() { return sound_; }
   GamePads& pads() { return pads_; }
   const SoundCounter& sounds() const { return sounds_; }
@@ -141,6 +152,12 @@ class MainWindow final : public sim::Host {
   SoundCounter sounds_{sound_};
   media::SdlClock clock_;
   media::FrameTimer timer_{clock_};
+  media::ThreadSleeper sleeper_;
+  media::FramePacer pacer_{clock_, sleeper_};
+  settings::ScreenSettingsFile screen_file_{places_.settings_dir};
+  settings::ScreenSettings screen_settings_;
+  GameScreen screen_{screen_settings_, pacer_};
+  media::SdlKeyboard* keyboard_ = nullptr;  // kb_'s device
   settings::OptionsForm* options_form_ = nullptr;
   uint32_t seed_ = 0;  // the random source's, for the replay
   ReplayRecording recording_{*world_, live_};

@@ -93,6 +93,18 @@ void Probe::PrintState() {
       static_cast<double>(p2.x), static_cast<double>(p2.y), p1.health,
       main_.live().options_visible() ? 1 : 0, main_.sounds().played(), main_.sounds().silent(),
       w.clock_minutes, w.clock_steps, FocusName());
+  PrintScreen();
+}
+
+void Probe::PrintScreen() {
+  int ww = 0, wh = 0;
+  if (main_.window() != nullptr) SDL_GetWindowSize(main_.window(), &ww, &wh);
+  const bool full = main_.window() != nullptr &&
+                    (SDL_GetWindowFlags(main_.window()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  const SDL_Rect& f = main_.device().frame_placement();
+  std::printf("screen window=%dx%d fullscreen=%d frame=%d,%d,%dx%d scale=%d pace=%d vsync=%d\n",
+              ww, wh, full ? 1 : 0, f.x, f.y, f.w, f.h, main_.screen().scale(),
+              main_.screen().pace(), main_.device().vsync() ? 1 : 0);
 }
 
 }  // namespace bv::app

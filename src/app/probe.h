@@ -13,7 +13,9 @@ class MainWindow;
 //   "screenshot N" on stdout (N counts the screenshots);
 // - SIGUSR2 prints one "state ..." line on stdout: counters, level,
 //   transition, players, options visibility, sounds, and which of the
-//   program's windows SDL gives the keyboard (focus=game, options or none);
+//   program's windows SDL gives the keyboard (focus=game, options or none),
+//   then one "screen ..." line: the window's size, fullscreen, where the
+//   frame is shown and at what scale, the loop's pace and vsync;
 // - at the first pass a "started ..." line tells the drawing driver and
 //   which samples are silent.
 class Probe {
@@ -29,6 +31,7 @@ class Probe {
  private:
   void PrintStarted();
   void PrintState();
+  void PrintScreen();
   const char* FocusName() const;
   void AfterFrame();
 

@@ -24,6 +24,7 @@ void RunLoop(Application& app, MainWindow& main, OptionsWindow& options, Probe* 
     while (!app.terminated() && SDL_PollEvent(&event)) {
       focus.Observe(event);
       main.device().HandleEvent(event);
+      if (main.screen().HandleEvent(event)) continue;
       if (options.HandleEvent(event)) continue;
       main.HandleEvent(event);
     }
@@ -32,6 +33,9 @@ void RunLoop(Application& app, MainWindow& main, OptionsWindow& options, Probe* 
     options.Pump();
     main.timer().Pass();
     if (probe != nullptr) probe->Poll();
+    main.screen().Update();
+    // Sleeps out the rest of the pass's slot, unless pacing is unlimited.
+    main.pacer().Wait();
   }
 }
 

@@ -11,8 +11,9 @@ class MainWindow;
 class OptionsWindow;
 class Probe;
 
-// The application's loop: it never sleeps. Each pass hands every waiting
-// event to the focus tracker, the drawing device (lost render targets), the
+// The application's loop, paced by the main window's frame pacer. Each
+// pass hands every waiting event to the focus tracker, the drawing device
+// (lost render targets), the game screen (its fullscreen keys), the
 // options window and the main window, then lets the options window draw and
 // the frame timer run one pass. Ends when the application is asked to.
 void RunLoop(Application& app, MainWindow& main, OptionsWindow& options, Probe* probe);

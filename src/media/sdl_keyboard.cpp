@@ -21,8 +21,34 @@ bool SdlKeyboard::Read(KeyState& state) {
   int count = 0;
   const Uint8* keys = SDL_GetKeyboardState(&count);
   if (keys == nullptr) return false;
-  state = MapKeyboardState(keys, count);
+  if (hidden_always_.none() && hidden_held_.none()) {
+    state = MapKeyboardState(keys, count);
+    return true;
+  }
+  Uint8 seen[kScancodes] = {};
+  const int n = count < kScancodes ? count : kScancodes;
+  for (int i = 0; i < n; ++i) {
+    if (hidden_held_[static_cast<std::size_t>(i)] && keys[i] == 0) {
+      hidden_held_[static_cast<std::size_t>(i)] = false;
+    }
+    const bool hidden = hidden_always_[static_cast<std::size_t>(i)] ||
+                        hidden_held_[static_cast<std::size_t>(i)];
+    seen[i] = hidden ? 0 : keys[i];
+  }
+  state = MapKeyboardState(seen, n);
   return true;
+}
+
+void SdlKeyboard::HideAlways(int sdl_scancode) {
+  if (sdl_scancode >= 0 && sdl_scancode < kScancodes) {
+    hidden_always_[static_cast<std::size_t>(sdl_scancode)] = true;
+  }
+}
+
+void SdlKeyboard::HideUntilReleased(int sdl_scancode) {
+  if (sdl_scancode >= 0 && sdl_scancode < kScancodes) {
+    hidden_held_[static_cast<std::size_t>(sdl_scancode)] = true;
+  }
 }
 
 std::unique_ptr<InputReader> MakeSdlInputReader(SDL_Window* window) {

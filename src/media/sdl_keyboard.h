@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <memory>
 
 #include "media/input_reader.h"
@@ -19,8 +20,16 @@ class SdlKeyboard final : public KeyboardDevice {
   bool HasFocus() const override;
   bool Read(KeyState& state) override;
 
+  // Keys the window keeps for itself (its fullscreen keys): an SDL scancode
+  // hidden always, or from now until it is released.
+  void HideAlways(int sdl_scancode);
+  void HideUntilReleased(int sdl_scancode);
+
  private:
+  static constexpr int kScancodes = 512;
   SDL_Window* window_;
+  std::bitset<kScancodes> hidden_always_;
+  std::bitset<kScancodes> hidden_held_;
 };
 
 // A keyboard reader bound to the window; Initialize it before use.

@@ -7,6 +7,7 @@
 #include "game/int32.h"
 #include "media/error_codes.h"
 #include "render/effect.h"
+#include "render/frame_placement.h"
 #include "render/line_raster.h"
 #include "render/pattern_image.h"
 
@@ -103,12 +104,17 @@ int32_t DrawDevice::CreateForWindow(SDL_Window* window, const char* driver, bool
   if (driver != nullptr) choices.push_back(driver);
   choices.push_back("opengl");
   choices.push_back("software");
+  const Uint32 sync = vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
   SDL_Renderer* renderer = nullptr;
+  if (driver == nullptr) {
+    // SDL's own choice honours SDL_RENDER_DRIVER; the accelerated one by default.
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | sync);
+  }
   for (const char* name : choices) {
+    if (renderer != nullptr) break;
     const int index = DriverIndex(name);
     if (index < 0) continue;
-    renderer = SDL_CreateRenderer(window, index, vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
-    if (renderer != nullptr) break;
+    renderer = SDL_CreateRenderer(window, index, sync);
   }
   if (renderer == nullptr) return kErrInitDevice;
   return Finish(renderer);
@@ -135,7 +141,9 @@ int32_t DrawDevice::Finish(SDL_Renderer* renderer) {
     return kErrCreateVertexBuffer;
   }
   SDL_RendererInfo info;
-  driver_name_ = SDL_GetRendererInfo(renderer, &info) == 0 ? info.name : "";
+  const bool have_info = SDL_GetRendererInfo(renderer, &info) == 0;
+  driver_name_ = have_info ? info.name : "";
+  vsync_ = have_info && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
   renderer_ = renderer;
   if (SDL_GetRendererOutputSize(renderer, &target_width_, &target_height_) != 0) {
     target_width_ = target_height_ = 0;
@@ -154,7 +162,77 @@ int32_t DrawDevice::Finish(SDL_Renderer* renderer) {
   return kOk;
 }
 
+int32_t DrawDevice::UseFrame(int width, int height) {
+  if (!initialized()) return kErrInvalidCall;
+  if (width <= 0 || height <= 0) return kErrInvalidCall;
+  frame_width_ = width;
+  frame_height_ = height;
+  return MakeFrameTexture();
+}
+
+int32_t DrawDevice::MakeFrameTexture() {
+  Flush();
+  if (frame_ != nullptr) {
+    SDL_SetRenderTarget(renderer_, nullptr);
+    SDL_DestroyTexture(frame_);
+    frame_ = nullptr;
+  }
+  SDL_Texture* t = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_TARGET, frame_width_, frame_height_);
+  if (t == nullptr || SDL_SetRenderTarget(renderer_, t) != 0) {
+    if (t != nullptr) SDL_DestroyTexture(t);
+    SDL_SetRenderTarget(renderer_, nullptr);
+    return kErrInitDevice;
+  }
+  // Enlarged pixels stay square and sharp; the frame covers what was there.
+  SDL_SetTextureScaleMode(t, SDL_ScaleModeNearest);
+  SDL_SetTextureBlendMode(t, SDL_BLENDMODE_NONE);
+  frame_ = t;
+  target_width_ = frame_width_;
+  target_height_ = frame_height_;
+  state_set_ = false;
+  return kOk;
+}
+
+bool DrawDevice::SetVsync(bool on) {
+  if (!initialized()) return false;
+  if (SDL_RenderSetVSync(renderer_, on ? 1 : 0) != 0) {
+    SDL_RendererInfo info;
+    vsync_ = SDL_GetRendererInfo(renderer_, &info) == 0 &&
+             (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    return !on;
+  }
+  vsync_ = on;
+  return true;
+}
+
+int32_t DrawDevice::PresentFrame() {
+  Flush();
+  // Switching targets forgets the clip; the frame's own is put back after.
+  SDL_Rect clip{0, 0, 0, 0};
+  const bool clipped = SDL_RenderIsClipEnabled(renderer_) == SDL_TRUE;
+  SDL_RenderGetClipRect(renderer_, &clip);
+  int32_t code = kOk;
+  if (SDL_SetRenderTarget(renderer_, nullptr) != 0) code = kErrDevice;
+  int out_w = 0, out_h = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &out_w, &out_h) != 0) code = kErrDevice;
+  placement_ = PlaceFrame(out_w, out_h, frame_width_, frame_height_, whole_scales_);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  if (SDL_RenderCopy(renderer_, frame_, nullptr, &placement_) != 0) code = kErrDevice;
+  SDL_RenderPresent(renderer_);
+  if (SDL_SetRenderTarget(renderer_, frame_) != 0) code = kErrDevice;
+  if (clipped) SDL_RenderSetClipRect(renderer_, &clip);
+  state_set_ = false;
+  return code;
+}
+
 void DrawDevice::Shutdown() {
+  if (frame_ != nullptr) {
+    if (renderer_ != nullptr) SDL_SetRenderTarget(renderer_, nullptr);
+    SDL_DestroyTexture(frame_);
+    frame_ = nullptr;
+  }
   for (PatternImage* image : images_) image->DestroyTextures();
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   renderer_ = nullptr;
@@ -197,9 +275,14 @@ int32_t DrawDevice::EndScene() {
 
 int32_t DrawDevice::Present() {
   if (!initialized()) return kErrInvalidCall;
-  SDL_RenderPresent(renderer_);
+  int32_t code = kOk;
+  if (frame_ != nullptr) {
+    code = PresentFrame();
+  } else {
+    SDL_RenderPresent(renderer_);
+  }
   if (pending_reset_ != ResetKind::kNone) return RestoreTextures();
-  return kOk;
+  return code;
 }
 
 int32_t DrawDevice::SetClipRect(const Rect& rect) {
@@ -514,6 +597,7 @@ bool DrawDevice::HandleEvent(const SDL_Event& event) {
 int32_t DrawDevice::RestoreTextures() {
   const bool recreate = pending_reset_ == ResetKind::kDevice;
   bool ok = true;
+  if (recreate && frame_ != nullptr && MakeFrameTexture() != kOk) ok = false;
   for (PatternImage* image : images_) {
     if (!image->loaded()) continue;
     if (recreate) {
@@ -537,7 +621,12 @@ int32_t DrawDevice::RestoreTextures() {
 int32_t DrawDevice::ReadPixels(std::vector<Color>& pixels, int& width, int& height) {
   if (!initialized()) return kErrInvalidCall;
   Flush();
-  if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) return kErrDevice;
+  if (frame_ != nullptr) {
+    width = frame_width_;
+    height = frame_height_;
+  } else if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) {
+    return kErrDevice;
+  }
   pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
   // ABGR8888 as a 32-bit value has red in the low byte, as the game's colours do.
   // Reading ignores the clip rectangle only when it is off, so lift it meanwhile.

@@ -73,6 +73,24 @@ class DrawDevice {
   int32_t DrawImageTinted(const PatternImage& image, int32_t x, int32_t y, Color color,
                           int32_t pattern, int effect);
 
+  // A window's renderer draws into a frame of its own of this size (the
+  // game's 640 by 480), which Present shows scaled into the window, centred
+  // on black: nearest-neighbour, by whole numbers or filling the window
+  // (set_whole_scales). Reading pixels reads the frame. Without it (or when
+  // the renderer cannot draw into textures: -3) drawing goes straight to
+  // the window.
+  int32_t UseFrame(int width, int height);
+  bool has_frame() const { return frame_ != nullptr; }
+  void set_whole_scales(bool on) { whole_scales_ = on; }
+  bool whole_scales() const { return whole_scales_; }
+  // Where the last Present put the frame, in the window's pixels.
+  const SDL_Rect& frame_placement() const { return placement_; }
+
+  // Presenting waits for the display's retrace; false when the renderer cannot.
+  bool SetVsync(bool on);
+  // Whether presenting waits for the retrace now.
+  bool vsync() const { return vsync_; }
+
   // Linear (on) or nearest (off) texture filtering.
   void SetAntialias(bool on);
   bool antialias() const { return antialias_; }
@@ -120,8 +138,17 @@ class DrawDevice {
     return antialias_ ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
   }
 
+  int32_t MakeFrameTexture();
+  int32_t PresentFrame();
+
   bool started_ = false;
   SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* frame_ = nullptr;  // the frame drawn into, when the window's is scaled
+  int frame_width_ = 0;
+  int frame_height_ = 0;
+  bool whole_scales_ = true;
+  bool vsync_ = false;
+  SDL_Rect placement_{0, 0, 0, 0};
   std::string driver_name_;
   bool custom_blend_modes_ = false;
   // The render target's size in pixels, read when the renderer is made.

@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,7 +85,36 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<OptionsWindow> options_;
 };
 
-TEST_F(MainWindowTest, TheWindowIsBorderlessAlwaysOnTopAndCaptionedWithTheTitle) {
+TEST_F(MainWindowTest, TheWindowIsANormalResizableOneCaptionedWithTheTitle) {
+  Create();
+  SDL_Window* w = main_->window();
+  ASSERT_NE(w, nullptr);
+  int width = 0, height = 0;
+  SDL_GetWindowSize(w, &width, &height);
+  // The dummy display is 1024 by 768: room for scale 1 only.
+  EXPECT_EQ(width, 640);
+  EXPECT_EQ(height, 480);
+  EXPECT_STREQ(SDL_GetWindowTitle(w), "Brimvale");
+  const Uint32 flags = SDL_GetWindowFlags(w);
+  EXPECT_FALSE(flags & SDL_WINDOW_BORDERLESS);
+  EXPECT_FALSE(flags & SDL_WINDOW_ALWAYS_ON_TOP);
+  EXPECT_TRUE(flags & SDL_WINDOW_RESIZABLE);
+  // Shown only when the loop is about to run.
+  EXPECT_TRUE(flags & SDL_WINDOW_HIDDEN);
+  main_->Show();
+  EXPECT_FALSE(SDL_GetWindowFlags(w) & SDL_WINDOW_HIDDEN);
+  // Whatever the window, the game draws a 640 by 480 frame.
+  EXPECT_TRUE(main_->device().has_frame());
+  std::vector<render::Color> pixels;
+  int fw = 0, fh = 0;
+  ASSERT_EQ(main_->device().ReadPixels(pixels, fw, fh), 0);
+  EXPECT_EQ(fw, 640);
+  EXPECT_EQ(fh, 480);
+}
+
+TEST_F(MainWindowTest, TheClassicChoiceIsTheOldBorderlessWindowOnTop) {
+  std::ofstream(dir_.File("brimvale.ini")) << "window = classic\n";
+  Renew();
   Create();
   SDL_Window* w = main_->window();
   ASSERT_NE(w, nullptr);
@@ -91,14 +122,36 @@ TEST_F(MainWindowTest, TheWindowIsBorderlessAlwaysOnTopAndCaptionedWithTheTitle)
   SDL_GetWindowSize(w, &width, &height);
   EXPECT_EQ(width, 640);
   EXPECT_EQ(height, 480);
-  EXPECT_STREQ(SDL_GetWindowTitle(w), "Brimvale");
   const Uint32 flags = SDL_GetWindowFlags(w);
   EXPECT_TRUE(flags & SDL_WINDOW_BORDERLESS);
   EXPECT_TRUE(flags & SDL_WINDOW_ALWAYS_ON_TOP);
-  // Shown only when the loop is about to run.
-  EXPECT_TRUE(flags & SDL_WINDOW_HIDDEN);
+  EXPECT_FALSE(flags & SDL_WINDOW_RESIZABLE);
+}
+
+TEST_F(MainWindowTest, FullscreenKeysToggleAndNeverReachTheKeyTable) {
+  Create();
   main_->Show();
-  EXPECT_FALSE(SDL_GetWindowFlags(w) & SDL_WINDOW_HIDDEN);
+  SDL_Window* w = main_->window();
+  SDL_SetWindowInputFocus(w);
+  SDL_PumpEvents();
+  auto key = [&](SDL_Scancode code, Uint16 mod) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = SDL_GetWindowID(w);
+    e.key.keysym.scancode = code;
+    e.key.keysym.mod = mod;
+    return main_->screen().HandleEvent(e);
+  };
+  EXPECT_FALSE(key(SDL_SCANCODE_RETURN, 0)) << "plain Enter is the game's";
+  EXPECT_FALSE(main_->screen_settings().fullscreen());
+  EXPECT_TRUE(key(SDL_SCANCODE_RETURN, KMOD_LALT));
+  EXPECT_TRUE(main_->screen_settings().fullscreen());
+  EXPECT_TRUE(key(SDL_SCANCODE_F11, 0));
+  EXPECT_FALSE(main_->screen_settings().fullscreen());
+  main_->Close();
+  std::ifstream in(dir_.path() + "/brimvale.ini");
+  const std::string ini{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_NE(ini.find("fullscreen = no"), std::string::npos) << ini;
 }
 
 TEST_F(MainWindowTest, CreationLoadsEverythingAndStartsTheIntro) {
