@@ -13,8 +13,7 @@ int main(int, char**) {
   bv::app::SdlMessageBoxes boxes = bv::app::MessageBoxesFromEnvironment();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const std::string text = "cannot start SDL: " + bv::media::SdlErrorText();
-    std::fprintf(stderr, "brimvale: %s\n", text.c_str());
-    boxes.Error(text);
+    boxes.Error(text);  // on stderr too
     return 1;
   }
   const int status = bv::app::RunProgram(bv::app::ProgramDirectory(), boxes);

@@ -113,8 +113,12 @@ void MainWindow::FormCreate() {
   const ImageLoadResult images = resources_->LoadImages(places_);
   if (images.status == ImageLoadResult::Status::kFileError) {
     // A raised error: the application's error box, and creation ends here.
-    // The program runs on without drawing.
+    // Mended: the program then ends as after a fatal report (exit code 1)
+    // instead of running on with a black window nothing can close.
     boxes_.Error(images.file_error);
+    device_.Shutdown();
+    fatal_ = true;
+    app_.Terminate();
     return;
   }
   if (images.status == ImageLoadResult::Status::kCode &&

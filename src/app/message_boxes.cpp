@@ -40,12 +40,13 @@ void SdlMessageBoxes::Box(unsigned flags, const char* kind, const std::string& u
     }
     std::fprintf(stderr, "message-box %s: %s\n", kind, line.c_str());
     std::fflush(stderr);
+  } else {
+    // Every start-up error reaches standard error too, box or no box.
+    std::fprintf(stderr, "brimvale: %s\n", text.c_str());
+    std::fflush(stderr);
   }
   if (!show_) return;
-  if (SDL_ShowSimpleMessageBox(flags, kTitle, text.c_str(), parent_) != 0) {
-    // No display for a box: the text must still reach someone.
-    std::fprintf(stderr, "%s: %s\n", kTitle, text.c_str());
-  }
+  SDL_ShowSimpleMessageBox(flags, kTitle, text.c_str(), parent_);
 }
 
 }  // namespace bv::app

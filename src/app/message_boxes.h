@@ -20,7 +20,9 @@ class MessageBoxes {
   virtual void SetParent(SDL_Window* /*window*/) {}
 };
 
-// SDL's message boxes over the main window. With `log` the boxes are
+// SDL's message boxes over the main window; each text also goes to stderr
+// ("brimvale: ..."), so a player without a display for the box still reads
+// it. With `log` the boxes are
 // written to stderr instead ("message-box warning: ...", one line, the
 // carriage return written as " | "), so that a script can read them
 // without a box waiting for a click; with `show` as well, they also appear.

@@ -9,7 +9,7 @@
 #                    menu, close the window: config.dat written (44 bytes),
 #                    and the run's replay plays back headless to its hash
 #   two-players      walk onto the two-player pad: split screen and divider
-#   missing-object   no object image 48: the error box, no frame, no crash
+#   missing-object   no object image 48: the error box, then exit code 1
 #   missing-sample   no menusnd.wav: the game runs, that sound is silent
 #   options-and-exit the options pad opens the options window over the
 #                    running game; Escape closes it, the game goes on and the
@@ -452,15 +452,15 @@ missing_object() {
   # The game waits for the box: nothing has run yet.
   has_line '^started ' && fail "the game ran on before the box was confirmed"
   "$CLOSER" "$box" || fail "cannot close the error box"
-  wait_for 50 has_line '^started ' || fail "the game did not run on after the box"
-  has_line '^started .*loaded=0 ' || fail "resources reported loaded: $(grep '^started' "$WORK/out")"
-  wait_for 50 find_game_window || fail "no game window after the box"
-  wait_for 100 ticks_past 90 || fail "the game loop does not run: $STATE"
-  [ "$(field frames)" = 0 ] || fail "frames were drawn: $STATE"
-  [ "$(field loaded)" = 0 ] || fail "resources_loaded is not 0: $STATE"
-  close_game
-  [ "$(stat -c %s "$WORK/config.dat")" -eq 44 ] || fail "config.dat not written at close"
-  echo "PASS: without object image 48 the error box shows, nothing is drawn, nothing crashes"
+  # Confirmed, the box ends the program with code 1: no black window stays.
+  wait_for 100 eval '! game_alive' || fail "the game ran on after the box"
+  wait "$GAME_PID"
+  local status=$?
+  GAME_PID=""
+  [ "$status" -eq 1 ] || fail "the game ended with $status, not 1"
+  has_line '^started ' && fail "the game loop ran after the box"
+  [ -e "$WORK/config.dat" ] && fail "config.dat written after a failed start"
+  echo "PASS: without object image 48 the error box shows, then the program ends with code 1"
 }
 
 missing_sample() {
