@@ -22,6 +22,7 @@ OptionsWindow::~OptionsWindow() {
 }
 
 bool OptionsWindow::Create(std::string* error) {
+  dialog_.set_scale(main_.screen().scale());
   if (!dialog_.Create(main_.window(), error)) return false;
   settings::AddPadPage(dialog_, main_.pads().slots());
   settings::AddScreenPage(dialog_, main_.screen_settings());

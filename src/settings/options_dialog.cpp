@@ -258,6 +258,7 @@ struct OptionsDialog::Impl {
   void DrawExtraPages();
   void DrawColorDialog();
   int Width() const { return pages.empty() ? L::kWidth : L::kWidthWithPages; }
+  int scale = 1;  // of the whole window, font included, to match the game's
   void TakeScreenshot();
 
   // Widgets placed at fixed pixels.
@@ -343,7 +344,8 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
   Impl& d = *impl_;
   d.main = main_window;
   window_ = SDL_CreateWindow(text::kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             d.Width(), L::kHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
+                             d.Width() * d.scale, L::kHeight * d.scale,
+                             SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
   if (window_ == nullptr) return fail("cannot create the options window");
   d.window = window_;
   // A dialog of the main window: the window manager keeps it above and
@@ -353,6 +355,7 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
   d.renderer = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
   if (d.renderer == nullptr) d.renderer = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (d.renderer == nullptr) return fail("cannot create the options window's renderer");
+  if (d.scale > 1) SDL_RenderSetScale(d.renderer, static_cast<float>(d.scale), static_cast<float>(d.scale));
 
   d.ctx = ImGui::CreateContext();
   ContextScope scope(d.ctx);
@@ -367,7 +370,10 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
   for (const char* path : kFontFiles) {
     if (SDL_RWops* probe = SDL_RWFromFile(path, "rb")) {
       SDL_RWclose(probe);
-      font = io.Fonts->AddFontFromFileTTF(path, kFontSize, nullptr, kGlyphRanges);
+      // Rasterised at the window's scale and drawn shrunk back, so the
+      // scaled window's letters stay sharp.
+      font = io.Fonts->AddFontFromFileTTF(path, kFontSize * static_cast<float>(d.scale), nullptr,
+                                          kGlyphRanges);
       if (font != nullptr) break;
     }
   }
@@ -378,6 +384,7 @@ bool OptionsDialog::Create(SDL_Window* main_window, std::string* error) {
     config.SizePixels = kFontSize;
     io.Fonts->AddFontDefault(&config);
   }
+  if (font != nullptr) io.FontGlobalScale = 1.0f / static_cast<float>(d.scale);
   ApplyTheme(ImGui::GetStyle());
   d.ready = true;
   return true;
@@ -473,7 +480,11 @@ void OptionsDialog::AddPage(OptionsPage page) {
   Impl& d = *impl_;
   d.page_titles.push_back(media::Cp1250ToUtf8(page.title));
   d.pages.push_back(std::move(page));
-  if (window_ != nullptr) SDL_SetWindowSize(window_, d.Width(), L::kHeight);
+  if (window_ != nullptr) SDL_SetWindowSize(window_, d.Width() * d.scale, L::kHeight * d.scale);
+}
+
+void OptionsDialog::set_scale(int scale) {
+  if (window_ == nullptr && scale >= 1 && scale <= 8) impl_->scale = scale;
 }
 
 int OptionsDialog::width() const {
@@ -493,7 +504,8 @@ void OptionsDialog::Impl::SyncVisibility() {
       int mx = 0, my = 0, mw = 0, mh = 0;
       SDL_GetWindowPosition(main, &mx, &my);
       SDL_GetWindowSize(main, &mw, &mh);
-      SDL_SetWindowPosition(window, mx + (mw - Width()) / 2, my + (mh - L::kHeight) / 2);
+      SDL_SetWindowPosition(window, mx + (mw - Width() * scale) / 2,
+                            my + (mh - L::kHeight * scale) / 2);
     } else {
       SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
@@ -513,7 +525,7 @@ void OptionsDialog::Impl::FixMouse() {
     // The backend's global position lags behind without a window manager.
     int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);
-    io.MousePos = P(x, y);
+    io.MousePos = ImVec2(static_cast<float>(x) / scale, static_cast<float>(y) / scale);
   } else if (!mouse_was_down) {
     // The backend reads the buttons globally; a press that starts in
     // another window is not ours (a drag that leaves this one still is).
@@ -526,6 +538,9 @@ void OptionsDialog::Impl::Frame() {
   ContextScope scope(ctx);
   ImGui_ImplSDLRenderer_NewFrame();
   ImGui_ImplSDL2_NewFrame();
+  // The layout stays in the classic window's pixels; the renderer scales it.
+  ImGui::GetIO().DisplaySize = P(Width(), L::kHeight);
+  ImGui::GetIO().DisplayFramebufferScale = ImVec2(1, 1);
   FixMouse();
   ImGui::NewFrame();
   if (just_shown) {

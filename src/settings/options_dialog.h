@@ -34,6 +34,9 @@ class OptionsDialog {
   // SDL's video must be running. False, with the reason, when the window,
   // its renderer or the toolkit cannot be set up.
   bool Create(SDL_Window* main_window, std::string* error);
+  // Before Create: the whole window, its font and layout, enlarged by this
+  // whole number, to stay readable beside a scaled game window.
+  void set_scale(int scale);
   SDL_Window* window() const { return window_; }
 
   // The window's close handler, for every way of closing it: the window

@@ -119,6 +119,21 @@ TEST_F(OptionsDialogTest, AHiddenFixedWindowThatFollowsTheForm) {
   dialog->Pump();
 }
 
+TEST_F(OptionsDialogTest, AtAScaleTheWholeWindowGrowsAndTheScaleIsFixedOnceCreated) {
+  OptionsDialog big(*form);
+  big.set_scale(2);
+  std::string error;
+  ASSERT_TRUE(big.Create(main_window, &error)) << error;
+  big.set_scale(3);  // too late: the font is made
+  int width = 0, height = 0;
+  SDL_GetWindowSize(big.window(), &width, &height);
+  EXPECT_EQ(width, 2 * 585);
+  EXPECT_EQ(height, 2 * 428);
+  big.AddPage({"Ekran", [](PageCanvas&) {}});
+  SDL_GetWindowSize(big.window(), &width, &height);
+  EXPECT_EQ(width, 2 * big.width());
+}
+
 TEST_F(OptionsDialogTest, TheCloseButtonMirrorsAndHides) {
   form->Show();
   dialog->Pump();

@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -44,12 +45,13 @@ struct Args {
   bool once = false;
   bool hidden = false;
   bool message_box = true;
+  int scale = 1;  // the options window enlarged, as beside a scaled game window
 };
 
 void Usage() {
   std::fprintf(stderr,
                "usage: brimvale-options [--dir PROGRAM_DIR] [--screenshot FILE] [--once]\n"
-               "                        [--hidden] [--no-message-box]\n"
+               "                        [--hidden] [--no-message-box] [--scale N]\n"
                "  --dir             the folder holding config.dat and data/ (default: this\n"
                "                    program's folder)\n"
                "  --screenshot FILE where SIGUSR1 writes the options window as PNG\n"
@@ -70,6 +72,10 @@ bool ParseArgs(int argc, char** argv, Args* args) {
       if (!value(&args->dir)) return false;
     } else if (a == "--screenshot") {
       if (!value(&args->screenshot)) return false;
+    } else if (a == "--scale") {
+      std::string n;
+      if (!value(&n)) return false;
+      args->scale = std::atoi(n.c_str());
     } else if (a == "--once") {
       args->once = true;
     } else if (a == "--hidden") {
@@ -194,6 +200,7 @@ int Run(const Args& args) {
     std::fprintf(stderr, "brimvale-options: %s\n", pad_error.c_str());
   }
   bv::settings::AddPadPage(dialog, pads.slots());
+  dialog.set_scale(args.scale);
   std::string error;
   if (!dialog.Create(main_window, &error)) {
     std::fprintf(stderr, "brimvale-options: %s\n", error.c_str());
