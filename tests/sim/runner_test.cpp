@@ -202,7 +202,7 @@ TEST_F(RunnerTest, TextsAreWrittenAsUtf8) {
     "ticks": 1
   })"));
   EXPECT_EQ(out["final"]["center_message"],
-            "Nie mozna wczytac poziomu: \\data\\levels\\campaign\\Pa\u0142ac\\1.dmp");
+            "Nie mozna wczytac poziomu: Pa\u0142ac 1");
 }
 
 TEST_F(RunnerTest, OverlappingInputWindowsHoldTheUnionOfTheirKeys) {
