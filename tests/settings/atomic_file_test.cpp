@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "settings/config_file.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace bv::settings {
@@ -23,23 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<uint8_t> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> Names(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using test::Names;
+using test::ReadFile;
+using test::WriteFile;
 
 std::vector<uint8_t> Pattern(std::size_t n, uint8_t seed) {
   std::vector<uint8_t> v(n);
