@@ -1,6 +1,7 @@
 #include "level/code_names.h"
 
 #include <array>
+#include <map>
 
 namespace bv::level {
 
@@ -43,23 +44,39 @@ std::string EntityName(int code) {
 const std::array<const char*, game::kColourCount> kCardColours = {"red", "yellow", "green", "blue",
                                                                   "violet"};
 
+namespace {
+
+// Looked up once per field of every cell a source names: built once.
+std::optional<int> Find(const std::map<std::string, int>& names, const std::string& name) {
+  auto it = names.find(name);
+  if (it == names.end()) return std::nullopt;
+  return it->second;
+}
+
+}  // namespace
+
 std::optional<int> ObjectByName(const std::string& name) {
-  for (int c = 0; c <= game::kLastObjectCode; ++c) {
-    if (name == kObjectNames[static_cast<size_t>(c)]) return c;
-  }
-  for (int k = 0; k < game::kColourCount; ++k) {
-    const std::string colour = kCardColours[static_cast<size_t>(k)];
-    if (name == "card_" + colour) return obj::kCard0 + k;
-    if (name == "door_" + colour) return obj::kDoor0 + k;
-  }
-  return std::nullopt;
+  static const std::map<std::string, int> names = [] {
+    std::map<std::string, int> m;
+    for (int c = 0; c <= game::kLastObjectCode; ++c)
+      m.emplace(kObjectNames[static_cast<size_t>(c)], c);
+    for (int k = 0; k < game::kColourCount; ++k) {
+      const std::string colour = kCardColours[static_cast<size_t>(k)];
+      m.emplace("card_" + colour, obj::kCard0 + k);
+      m.emplace("door_" + colour, obj::kDoor0 + k);
+    }
+    return m;
+  }();
+  return Find(names, name);
 }
 
 std::optional<int> EntityByName(const std::string& name) {
-  for (int c = 0; c <= game::kLastActorKind; ++c) {
-    if (name == EntityName(c)) return c;
-  }
-  return std::nullopt;
+  static const std::map<std::string, int> names = [] {
+    std::map<std::string, int> m;
+    for (int c = 0; c <= game::kLastActorKind; ++c) m.emplace(EntityName(c), c);  // the first wins
+    return m;
+  }();
+  return Find(names, name);
 }
 
 const char* RoleName(Role role) {

@@ -171,6 +171,7 @@ class Parser {
     Block block = Block::kNone;
     int block_line = 0;
     std::vector<std::string> lines = SplitLines(text);
+    std::vector<Token> tokens;  // one line's, reused
     for (size_t i = 0; i < lines.size() && !Full(); ++i) {
       line_ = static_cast<int>(i) + 1;
       const std::string& l = lines[i];
@@ -178,7 +179,7 @@ class Parser {
         if (MapLine(l)) block = Block::kNone;
         continue;
       }
-      std::vector<Token> tokens;
+      tokens.clear();
       if (!Tokenize(l, tokens)) continue;
       if (tokens.empty()) continue;
       if (block == Block::kLegend) {

@@ -19,6 +19,7 @@
 #include "media/raw_image.h"
 #include "media/record_archive.h"
 #include "media/tga_reader.h"
+#include "scratch_folder.h"
 
 namespace bv::fuzz {
 
@@ -66,7 +67,7 @@ inline void FuzzRawImage(const uint8_t* data, size_t size) {
 
 // The archive is a file: each input is written to a scratch file first.
 inline std::string ScratchArchivePath() {
-  return "/tmp/brimvale-fuzz-archive-" + std::to_string(::getpid()) + ".bin";
+  return ScratchFolder() + "/archive.bin";
 }
 
 inline void FuzzArchive(const uint8_t* data, size_t size) {

@@ -20,6 +20,7 @@
 #include "media/record_archive.h"
 #include "render/bitmap_font.h"
 #include "render/draw_device.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ bv::render::DrawDevice& Device() {
 }
 
 std::string FontPath() {
-  return "/tmp/brimvale-fuzz-font-" + std::to_string(::getpid()) + ".fnt";
+  return bv::fuzz::ScratchFolder() + "/font.fnt";
 }
 
 struct Reader {

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "game/level_file.h"
+#include "scratch_folder.h"
 #include "tools/sim/result_stream.h"
 #include "tools/sim/runner.h"
 #include "tools/sim/scenario.h"
@@ -21,10 +22,7 @@ namespace {
 // A data tree holding only a menu level: a start and the four menu cells.
 const std::string& Folder() {
   static const std::string folder = [] {
-    std::string pattern = "/tmp/brimvale-fuzz-scenario-XXXXXX";
-    const char* made = ::mkdtemp(pattern.data());
-    if (made == nullptr) std::abort();
-    const std::string root(made);
+    const std::string root = bv::fuzz::ScratchFolder();
     const std::string levels = root + "/data/levels/campaign";
     if (std::system(("mkdir -p '" + levels + "'").c_str()) != 0) std::abort();
     std::string bytes(bv::game::kLevelFileSize, '\0');

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "scratch_folder.h"
 #include "settings/screen_settings_file.h"
 
 namespace {
@@ -17,13 +18,7 @@ void Check(bool ok) {
 }
 
 const std::string& Folder() {
-  static const std::string folder = [] {
-    std::string pattern = "/tmp/brimvale-fuzz-ini-XXXXXX";
-    const char* made = ::mkdtemp(pattern.data());
-    if (made == nullptr) std::abort();
-    return std::string(made);
-  }();
-  return folder;
+  return bv::fuzz::ScratchFolder();
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "game/places.h"
 #include "game/world.h"
+#include "scratch_folder.h"
 #include "settings/config_file.h"
 #include "settings/live_options.h"
 #include "settings/options_form.h"
@@ -26,13 +27,7 @@ void Check(bool ok) {
 }
 
 const std::string& Folder() {
-  static const std::string folder = [] {
-    std::string pattern = "/tmp/brimvale-fuzz-settings-XXXXXX";
-    const char* made = ::mkdtemp(pattern.data());
-    if (made == nullptr) std::abort();
-    return std::string(made);
-  }();
-  return folder;
+  return bv::fuzz::ScratchFolder();
 }
 
 std::vector<uint8_t> ReadFile(const std::string& path) {
