@@ -426,6 +426,12 @@ bool OptionsDialog::Impl::EscapeCloses() {
     form.set_focused_key(kNoKeyEdit);
     return false;
   }
+  // A text field being typed in is left, keeping what was typed.
+  if (ctx->ActiveId != 0 && ctx->ActiveId == ctx->InputTextState.ID) {
+    ContextScope scope(ctx);
+    ImGui::ClearActiveID();
+    return false;
+  }
   if (ctx->OpenPopupStack.Size > 0) {
     close_popups = true;
     return false;
@@ -628,8 +634,8 @@ void OptionsDialog::Impl::Draw() {
   DrawLevel();
   DrawGame();
   DrawMultiplayer();
-  DrawControls();
   ImGui::EndDisabled();
+  DrawControls();  // its tabs stay usable: the other player's keys can be looked at
   DrawStatusBar();
   DrawCloseButton();
   DrawExtraPages();
@@ -987,6 +993,7 @@ void OptionsDialog::Impl::DrawControls() {
   if (ImGui::BeginTabBar("##players", ImGuiTabBarFlags_NoTooltip)) {
     for (int player = 0; player < 2; ++player) {
       if (!ImGui::BeginTabItem(U(text::kPlayerTabs[player]))) continue;
+      ImGui::BeginDisabled(form.read_only());
       ImDrawList* page = ImGui::GetWindowDrawList();
       for (int row = 0; row < kConfigKeysPerPlayer; ++row) {
         const int edit = player * kConfigKeysPerPlayer + row;
@@ -1010,6 +1017,7 @@ void OptionsDialog::Impl::DrawControls() {
         if (clash) ClashMark(L::KeyClashMark(row));
         Text(L::KeyName(row), form.key_name(edit));
       }
+      ImGui::EndDisabled();
       ImGui::EndTabItem();
     }
     ImGui::EndTabBar();
