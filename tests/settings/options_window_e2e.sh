@@ -91,8 +91,11 @@ read -r kx ky kw kh <<<"$(box c1_up)"
 xdotool mousemove --window "$WID" $((kx + kw / 2)) $((ky + kh / 2)) click 1
 wait_state 'focused_key=0 ' || fail "the key edit did not take the focus"
 xdotool windowfocus "$WID" 2>/dev/null
-xdotool key --delay 50 w
+# Held until captured: capture reads the keys held when the press arrives,
+# and a busy machine may deliver press and release together.
+xdotool keydown w
 wait_state 'keys=17,' || fail "the key edit did not capture W"
+xdotool keyup w
 
 # The window's own close button.
 read -r cx cy cw ch <<<"$(box close_button)"
@@ -134,8 +137,8 @@ byte() { od -An -tu1 -j "$1" -N1 "$WORK/config.dat" | tr -d ' '; }
 # the classic controls change nothing, and brimvale.ini keeps the choice.
 SDL_VIDEODRIVER=x11 "$HOST" --dir "$WORK" --read-only --no-message-box >"$WORK/out" 2>"$WORK/err" &
 HOST_PID=$!
-wait_for has_line '^shown$' || fail "the read-only window was not shown"
-wait_for find_window || fail "no visible read-only window"
+wait_for 100 has_line '^shown$' || fail "the read-only window was not shown"
+WID=$(xvfb_wait_window 100 '^Brimvale - opcje gry$') || fail "no visible read-only window"
 click() {
   local x y w h
   read -r x y w h <<<"$(box "$1")"
@@ -155,24 +158,21 @@ xdotool key Escape
 wait_state 'visible=1 .*editing_text=0 ' || fail "Escape did not just leave the address field"
 click net_port 'w - 4'  # the caret after the last digit
 wait_state 'editing_text=1 ' || fail "the port field did not take the keyboard"
-# Held for a few frames each: the toolkit reads keys other than letters
-# once a frame.
-for _ in 1 2 3 4 5; do
-  xdotool keydown BackSpace
-  sleep 0.05
-  xdotool keyup BackSpace
-  sleep 0.03
-done
+# Held, so that it repeats until the field is empty: the toolkit reads keys
+# other than letters once a frame, and a quick tap may fall between two.
+xdotool keydown BackSpace
+sleep 1.5
+xdotool keyup BackSpace
 xdotool type --delay 30 '27a000'
 wait_state 'net_port=27000 ' || fail "the port field did not take the digits"
 click net_start
-wait_for has_line '^net-request join 127.0.0.1x 27000$' || fail "the page made no join request"
+wait_for 100 has_line '^net-request join 127.0.0.1x 27000$' || fail "the page made no join request"
 wait_state 'hud_trans_bar=230 .*read_only=1 ' || fail "a read-only control changed"
 "$CLOSER" "$WID" || fail "cannot send the close request"
-wait_for has_line '^closed$' || fail "the read-only window did not close"
-MAIN=$(xdotool search --onlyvisible --name '^Brimvale$' 2>/dev/null | head -n 1)
+wait_for 100 has_line '^closed$' || fail "the read-only window did not close"
+MAIN=$(xvfb_window '^Brimvale$') || fail "no stand-in main window in the read-only run"
 "$CLOSER" "$MAIN" || fail "cannot close the main window"
-wait_for has_line '^saved$' || fail "the read-only run did not save"
+wait_for 100 has_line '^saved$' || fail "the read-only run did not save"
 wait "$HOST_PID"
 status=$?
 HOST_PID=""
