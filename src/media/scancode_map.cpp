@@ -69,7 +69,7 @@ constexpr Tables kTables = BuildTables();
 
 }  // namespace
 
-uint8_t KeyCodeOf(SDL_Scancode scancode) {
+uint8_t KeyCodeOf(int scancode) {
   if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
   return kTables.code_of[scancode];
 }

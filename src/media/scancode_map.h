@@ -9,8 +9,9 @@
 namespace bv::media {
 
 // The key code (set-1 scan code, extended keys plus 128) of an SDL key; 0 for
-// keys the 105-key PC keyboard does not have.
-uint8_t KeyCodeOf(SDL_Scancode scancode);
+// keys the 105-key PC keyboard does not have and for numbers outside SDL's
+// range (an int, as such a number is no valid SDL_Scancode).
+uint8_t KeyCodeOf(int scancode);
 // The SDL key of a key code; SDL_SCANCODE_UNKNOWN when none maps to it.
 SDL_Scancode ScancodeOf(uint8_t code);
 
