@@ -7,7 +7,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps deps-run build-run bench fuzz soak \
+.PHONY: all run test build configure deps deps-run build-run package bench fuzz soak \
   test-sanitize golden replays clean
 
 all: build
@@ -35,6 +35,10 @@ run: build-run
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the installed game in $(BUILD)/packages/ (CPack).
+package: build
+	@cd $(BUILD) && cpack -G DEB -B packages
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)

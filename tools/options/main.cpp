@@ -48,8 +48,8 @@ struct Args {
   int scale = 1;  // the options window enlarged, as beside a scaled game window
 };
 
-void Usage() {
-  std::fprintf(stderr,
+void Usage(FILE* to = stderr) {
+  std::fprintf(to,
                "usage: brimvale-options [--dir PROGRAM_DIR] [--screenshot FILE] [--once]\n"
                "                        [--hidden] [--no-message-box] [--scale N]\n"
                "  --dir             the folder holding config.dat and data/ (default: this\n"
@@ -57,7 +57,9 @@ void Usage() {
                "  --screenshot FILE where SIGUSR1 writes the options window as PNG\n"
                "  --once            end (saving config.dat) when the options window closes\n"
                "  --hidden          start with the options window closed (O opens it)\n"
-               "  --no-message-box  report errors on stderr only\n");
+               "  --no-message-box  report errors on stderr only\n"
+               "  --scale N         the options window enlarged N times\n"
+               "  --help            this text\n");
 }
 
 bool ParseArgs(int argc, char** argv, Args* args) {
@@ -285,6 +287,10 @@ int Run(const Args& args) {
 }
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    Usage(stdout);
+    return 0;
+  }
   Args args;
   if (!ParseArgs(argc, argv, &args)) {
     Usage();
