@@ -229,6 +229,8 @@ struct OptionsDialog::Impl {
 
   std::vector<OptionsPage> pages;
   std::vector<std::string> page_titles;  // as UTF-8
+  bool was_read_only = false;
+  bool select_usable_page = false;  // read-only began: its usable page's tab comes forward
 
   explicit Impl(OptionsForm& f) : form(f) {}
 
@@ -276,6 +278,9 @@ struct OptionsDialog::Impl {
   bool Check(const L::Box& b, const char* label, bool* value);
   bool Radio(const L::Box& b, const char* label, bool active);
   bool DropDown(const char* id, const L::Box& b, const char* const* items, int count, int* index);
+  bool TextField(const char* id, const L::Box& b, std::string* value, TextKind kind,
+                 std::size_t max_length);
+  bool PushButton(const L::Box& b, const char* caption);
   void Swatch(int which, const L::Box& b);
   // A tabbed page control: its frame, then a child window the tab bar goes in.
   void BeginPageControl(const L::Box& b, const char* id);
@@ -308,6 +313,13 @@ class OptionsDialog::Impl::Canvas final : public PageCanvas {
   bool DropDown(const char* id, const L::Box& b, const char* const* items, int count,
                 int* index) override {
     return d_.DropDown(id, At(b), items, count, index);
+  }
+  bool TextField(const char* id, const L::Box& b, std::string* value, TextKind kind,
+                 std::size_t max_length) override {
+    return d_.TextField(id, At(b), value, kind, max_length);
+  }
+  bool Button(const L::Box& b, const char* caption) override {
+    return d_.PushButton(At(b), caption);
   }
   void BeginDisabled(bool disabled) override { ImGui::BeginDisabled(disabled); }
   void EndDisabled() override { ImGui::EndDisabled(); }
@@ -414,6 +426,12 @@ bool OptionsDialog::Impl::EscapeCloses() {
     form.set_focused_key(kNoKeyEdit);
     return false;
   }
+  // A text field being typed in is left, keeping what was typed.
+  if (ctx->ActiveId != 0 && ctx->ActiveId == ctx->InputTextState.ID) {
+    ContextScope scope(ctx);
+    ImGui::ClearActiveID();
+    return false;
+  }
   if (ctx->OpenPopupStack.Size > 0) {
     close_popups = true;
     return false;
@@ -485,6 +503,18 @@ void OptionsDialog::AddPage(OptionsPage page) {
 
 void OptionsDialog::set_scale(int scale) {
   if (window_ == nullptr && scale >= 1 && scale <= 8) impl_->scale = scale;
+}
+
+void OptionsDialog::SetReadOnly(bool read_only) {
+  if (read_only) {
+    if (!form_.read_only()) form_.BeginReadOnly();
+  } else {
+    form_.EndReadOnly();
+  }
+}
+
+bool OptionsDialog::read_only() const {
+  return form_.read_only();
 }
 
 int OptionsDialog::width() const {
@@ -595,11 +625,17 @@ void OptionsDialog::Impl::Draw() {
                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoBringToFrontOnFocus |
                    ImGuiWindowFlags_NoScrollWithMouse);
   key_edit_clicked = false;
+  // Read-only, every classic control shows its value greyed out.
+  const bool read_only = form.read_only();
+  if (read_only && !was_read_only) select_usable_page = true;
+  was_read_only = read_only;
+  ImGui::BeginDisabled(read_only);
   DrawGraphics();
   DrawLevel();
   DrawGame();
   DrawMultiplayer();
-  DrawControls();
+  ImGui::EndDisabled();
+  DrawControls();  // its tabs stay usable: the other player's keys can be looked at
   DrawStatusBar();
   DrawCloseButton();
   DrawExtraPages();
@@ -710,6 +746,86 @@ bool OptionsDialog::Impl::DropDown(const char* id, const L::Box& b, const char* 
   return changed;
 }
 
+namespace {
+
+// Where a typed character stands in Windows-1250; 0 when it has no place.
+unsigned char Cp1250Of(ImWchar c) {
+  if (c == 0) return 0;
+  if (c < 0x80) return static_cast<unsigned char>(c);
+  char utf8[4] = {0, 0, 0, 0};
+  if (c < 0x800) {
+    utf8[0] = static_cast<char>(0xC0 | (c >> 6));
+    utf8[1] = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    utf8[0] = static_cast<char>(0xE0 | (c >> 12));
+    utf8[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    utf8[2] = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  const std::string b = media::Utf8ToCp1250(utf8);
+  if (b.size() != 1 || b[0] == '?') return 0;
+  return static_cast<unsigned char>(b[0]);
+}
+
+struct FieldRule {
+  TextKind kind;
+  std::size_t max_length;
+};
+
+int FieldCallback(ImGuiInputTextCallbackData* data) {
+  const FieldRule& rule = *static_cast<const FieldRule*>(data->UserData);
+  if (data->EventFlag == ImGuiInputTextFlags_CallbackCharFilter) {
+    const unsigned char c = Cp1250Of(data->EventChar);
+    return c != 0 && TextKindAllows(rule.kind, c) ? 0 : 1;  // 1 drops the character
+  }
+  if (data->EventFlag == ImGuiInputTextFlags_CallbackEdit) {
+    // Characters, not UTF-8 bytes, count: cut what was just typed beyond the bound.
+    auto count = [&] {
+      std::size_t n = 0;
+      for (int i = 0; i < data->BufTextLen; ++i) n += (data->Buf[i] & 0xC0) != 0x80;
+      return n;
+    };
+    while (count() > rule.max_length && data->CursorPos > 0) {
+      int start = data->CursorPos - 1;
+      while (start > 0 && (data->Buf[start] & 0xC0) == 0x80) --start;
+      data->DeleteChars(start, data->CursorPos - start);
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool OptionsDialog::Impl::TextField(const char* id, const L::Box& b, std::string* value,
+                                    TextKind kind, std::size_t max_length) {
+  ImGui::SetCursorScreenPos(TopLeft(b));
+  const float pad_y = std::max(0.0f, (static_cast<float>(b.h) - ImGui::GetFontSize()) / 2);
+  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(4, pad_y));
+  ImGui::SetNextItemWidth(static_cast<float>(b.w));
+  // A Windows-1250 character takes at most three UTF-8 bytes.
+  const std::string utf8 = media::Cp1250ToUtf8(FilterText(kind, max_length, *value));
+  std::vector<char> buffer(max_length * 3 + 1, '\0');
+  std::copy(utf8.begin(),
+            utf8.begin() + static_cast<std::ptrdiff_t>(std::min(utf8.size(), buffer.size() - 1)),
+            buffer.begin());
+  FieldRule rule{kind, max_length};
+  const bool edited =
+      ImGui::InputText(id, buffer.data(), buffer.size(),
+                       ImGuiInputTextFlags_CallbackCharFilter | ImGuiInputTextFlags_CallbackEdit |
+                           ImGuiInputTextFlags_NoUndoRedo,
+                       FieldCallback, &rule);
+  ImGui::PopStyleVar();
+  if (!edited) return false;
+  std::string text = FilterText(kind, max_length, media::Utf8ToCp1250(buffer.data()));
+  if (text == *value) return false;
+  *value = std::move(text);
+  return true;
+}
+
+bool OptionsDialog::Impl::PushButton(const L::Box& b, const char* caption) {
+  ImGui::SetCursorScreenPos(TopLeft(b));
+  return ImGui::Button(U(caption), Size(b));
+}
+
 void OptionsDialog::Impl::Swatch(int which, const L::Box& b) {
   ImGui::SetCursorScreenPos(TopLeft(b));
   ImGui::PushID(which);
@@ -725,7 +841,7 @@ void OptionsDialog::Impl::Swatch(int which, const L::Box& b) {
   dl->AddLine(ImVec2(a.x + 0.5f, a.y), ImVec2(a.x + 0.5f, z.y), kBevelDark);
   dl->AddLine(ImVec2(a.x, z.y - 0.5f), ImVec2(z.x, z.y - 0.5f), kBevelLight);
   dl->AddLine(ImVec2(z.x - 0.5f, a.y), ImVec2(z.x - 0.5f, z.y), kBevelLight);
-  if (clicked) {
+  if (clicked && !form.read_only()) {
     color_target = which;
     UnpackColor(form.color(static_cast<settings::Swatch>(which)), color_edit);
     std::copy(color_edit, color_edit + 3, color_original);
@@ -877,6 +993,7 @@ void OptionsDialog::Impl::DrawControls() {
   if (ImGui::BeginTabBar("##players", ImGuiTabBarFlags_NoTooltip)) {
     for (int player = 0; player < 2; ++player) {
       if (!ImGui::BeginTabItem(U(text::kPlayerTabs[player]))) continue;
+      ImGui::BeginDisabled(form.read_only());
       ImDrawList* page = ImGui::GetWindowDrawList();
       for (int row = 0; row < kConfigKeysPerPlayer; ++row) {
         const int edit = player * kConfigKeysPerPlayer + row;
@@ -900,6 +1017,7 @@ void OptionsDialog::Impl::DrawControls() {
         if (clash) ClashMark(L::KeyClashMark(row));
         Text(L::KeyName(row), form.key_name(edit));
       }
+      ImGui::EndDisabled();
       ImGui::EndTabItem();
     }
     ImGui::EndTabBar();
@@ -924,17 +1042,27 @@ void OptionsDialog::Impl::DrawExtraPages() {
   GroupBox(L::kExtraPages, text::kGroupMore);
   BeginPageControl(L::kExtraPageTabs, "##extra_pages");
   if (ImGui::BeginTabBar("##extra", ImGuiTabBarFlags_NoTooltip)) {
+    const bool read_only = form.read_only();
+    bool selected_one = false;
     for (size_t i = 0; i < pages.size(); ++i) {
       ImGui::PushID(static_cast<int>(i));
-      if (ImGui::BeginTabItem(page_titles[i].c_str())) {
+      ImGuiTabItemFlags flags = 0;
+      if (select_usable_page && !selected_one && pages[i].usable_read_only) {
+        flags |= ImGuiTabItemFlags_SetSelected;
+        selected_one = true;
+      }
+      if (ImGui::BeginTabItem(page_titles[i].c_str(), nullptr, flags)) {
         if (pages[i].draw) {
           Canvas canvas(*this, L::kExtraPageClient);
+          ImGui::BeginDisabled(read_only && !pages[i].usable_read_only);
           pages[i].draw(canvas);
+          ImGui::EndDisabled();
         }
         ImGui::EndTabItem();
       }
       ImGui::PopID();
     }
+    select_usable_page = false;
     ImGui::EndTabBar();
   }
   EndPageControl();

@@ -58,6 +58,15 @@ class OptionsDialog {
   // Adds an extra page as the last tab of the pages' column (see
   // options_page.h); the window grows the column with the first page.
   void AddPage(OptionsPage page);
+  // Read-only, for a guest of a network game: every classic control and
+  // every page but those marked usable_read_only (the "Sieć" page) is shown
+  // greyed out and changes nothing (OptionsForm::BeginReadOnly); the close
+  // button still closes. SetReadOnly(true) keeps what the controls show;
+  // to show the host's settings, call OptionsForm::BeginReadOnly with them
+  // instead. SetReadOnly(false) brings the player's own settings back.
+  void SetReadOnly(bool read_only);
+  bool read_only() const;
+
   // The client area's width: 585, or wider with extra pages.
   int width() const;
 

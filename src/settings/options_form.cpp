@@ -51,7 +51,8 @@ void OptionsForm::Show() {
 }
 
 void OptionsForm::Close() {
-  Mirror();
+  // Read-only, the window shows another's settings: the world keeps its own.
+  if (!read_only_) Mirror();
   focused_key_ = kNoKeyEdit;
   live_.set_options_visible(false);
 }
@@ -83,6 +84,7 @@ ConfigRecord OptionsForm::ControlsRecord() const {
 }
 
 ConfigRecord OptionsForm::RecordToSave() const {
+  if (read_only_) return own_saved_;
   ConfigRecord r = ControlsRecord();
   game::SaveMirroredSettings(world_, r);
   return r;
@@ -95,10 +97,12 @@ bool OptionsForm::SaveSettings() {
 }
 
 void OptionsForm::set_hud_trans_bar(int position) {
+  if (read_only_) return;
   hud_trans_bar_ = static_cast<int>(ClampSetting(Setting::kHudTrans, position));
 }
 
 void OptionsForm::set_map_trans_bar(int position) {
+  if (read_only_) return;
   map_trans_bar_ = static_cast<int>(ClampSetting(Setting::kMapTrans, position));
 }
 
@@ -115,25 +119,64 @@ std::string OptionsForm::point_lab() const {
   return PointLabel(live_.point_limit());
 }
 
+void OptionsForm::set_color(Swatch s, uint32_t color) {
+  if (!read_only_) colors_[static_cast<int>(s)] = color;
+}
+void OptionsForm::set_anti(bool on) {
+  if (!read_only_) anti_ = on;
+}
+void OptionsForm::set_dirt(bool on) {
+  if (!read_only_) dirt_ = on;
+}
+void OptionsForm::set_showfps(bool on) {
+  if (!read_only_) live_.set_show_fps(on);
+}
+void OptionsForm::set_selected_level(int index) {
+  if (!read_only_) live_.set_selected(index);
+}
+void OptionsForm::set_dif_level(int index) {
+  if (!read_only_) live_.set_difficulty(index);
+}
+void OptionsForm::set_frag_bar(int position) {
+  if (!read_only_) live_.set_frag_limit(position);
+}
+void OptionsForm::set_point_bar(int position) {
+  if (!read_only_) live_.set_point_limit(position);
+}
+void OptionsForm::set_arenamode(bool on) {
+  if (!read_only_) live_.set_arenamode(on);
+}
+void OptionsForm::set_reitem_bar(int position) {
+  if (!read_only_) live_.set_reitem_period(position);
+}
+
 void OptionsForm::ClickCampaign() {
+  if (read_only_) return;
   live_.set_level_source(LevelSource::kCampaign);
   live_.set_level_list(ListCampaigns(places_));
 }
 
 void OptionsForm::ClickCustom() {
+  if (read_only_) return;
   live_.set_level_source(LevelSource::kCustom);
   live_.set_level_list(ListCustomLevels(places_));
 }
 
 void OptionsForm::set_multi_tryb(int index) {
+  if (read_only_) return;
   multi_tryb_ = (index >= 0 && index < kModeCount) ? index : game::kCooperation;
   ModeRules();
 }
 
-void OptionsForm::ModeRules() {
+void OptionsForm::ModeSwitches() {
   const bool versus = game::IsMatchMode(multi_tryb_);
   level_choice_enabled_ = !versus;
   difficulty_enabled_ = !versus;
+}
+
+void OptionsForm::ModeRules() {
+  ModeSwitches();
+  const bool versus = game::IsMatchMode(multi_tryb_);
   // Selecting the custom button fills its list, as a click does; it is
   // already selected when switching between the two versus modes, and then
   // the list and its selection stay.
@@ -141,6 +184,7 @@ void OptionsForm::ModeRules() {
 }
 
 void OptionsForm::set_focused_key(int edit) {
+  if (read_only_) return;
   focused_key_ = (edit >= 0 && edit < kKeyEditCount) ? edit : kNoKeyEdit;
 }
 
@@ -149,13 +193,48 @@ const char* OptionsForm::key_name(int edit) const {
 }
 
 void OptionsForm::KeyDownInKeyEdit() {
-  if (focused_key_ == kNoKeyEdit || keys_ == nullptr) return;
+  if (read_only_ || focused_key_ == kNoKeyEdit || keys_ == nullptr) return;
   keys_->Update();  // a failed read leaves the table as it was
   for (int code = 0; code < 256; ++code) {
     if (keys_->KeyDown(static_cast<uint8_t>(code))) {
       keys_codes_[static_cast<size_t>(focused_key_)] = static_cast<uint8_t>(code);
     }
   }
+}
+
+void OptionsForm::ApplyLevelChoice(const LiveOptions& from) {
+  live_.set_level_source(from.level_source());
+  live_.set_level_list(from.level_list());
+  live_.set_selected(from.selected());
+}
+
+void OptionsForm::BeginReadOnly(const ConfigRecord& shown, const LiveOptions& shown_live) {
+  if (!read_only_) {
+    own_controls_ = ControlsRecord();
+    own_saved_ = RecordToSave();
+    own_live_ = live_;
+  }
+  // Copied first: the live options may be the form's own.
+  const LiveOptions level = shown_live;
+  read_only_ = false;  // the setters below are the window's own
+  ApplyLoadedRecord(shown);
+  ApplyLevelChoice(level);
+  ModeSwitches();
+  focused_key_ = kNoKeyEdit;
+  read_only_ = true;
+}
+
+void OptionsForm::BeginReadOnly() {
+  BeginReadOnly(ControlsRecord(), live_);
+}
+
+void OptionsForm::EndReadOnly() {
+  if (!read_only_) return;
+  read_only_ = false;
+  ApplyLoadedRecord(own_controls_);
+  ApplyLevelChoice(own_live_);
+  ModeSwitches();
+  Mirror();
 }
 
 }  // namespace bv::settings

@@ -82,13 +82,13 @@ class OptionsForm {
   std::string map_trans_lab() const;
   uint32_t color(Swatch s) const { return colors_[static_cast<int>(s)]; }
   // The colour dialog confirmed; a cancelled dialog changes nothing.
-  void set_color(Swatch s, uint32_t color) { colors_[static_cast<int>(s)] = color; }
+  void set_color(Swatch s, uint32_t color);
   bool anti() const { return anti_; }
-  void set_anti(bool on) { anti_ = on; }
+  void set_anti(bool on);
   bool dirt() const { return dirt_; }
-  void set_dirt(bool on) { dirt_ = on; }
+  void set_dirt(bool on);
   bool showfps() const { return live_.show_fps(); }
-  void set_showfps(bool on) { live_.set_show_fps(on); }
+  void set_showfps(bool on);
 
   // Level choice: the radio buttons and the list (held by the live options).
   bool level_choice_enabled() const { return level_choice_enabled_; }
@@ -97,27 +97,27 @@ class OptionsForm {
   void ClickCustom();
   const std::vector<std::string>& level_list() const { return live_.level_list(); }
   int selected_level() const { return live_.selected(); }
-  void set_selected_level(int index) { live_.set_selected(index); }
+  void set_selected_level(int index);
 
   // Game.
   bool difficulty_enabled() const { return difficulty_enabled_; }
   int dif_level() const { return live_.difficulty(); }  // -1: no selection
-  void set_dif_level(int index) { live_.set_difficulty(index); }
+  void set_dif_level(int index);
 
   // Multiplayer.
   int multi_tryb() const { return multi_tryb_; }
   // A change of the mode list; applies the mode rules.
   void set_multi_tryb(int index);
   int frag_bar() const { return live_.frag_limit(); }
-  void set_frag_bar(int position) { live_.set_frag_limit(position); }
+  void set_frag_bar(int position);
   std::string frag_lab() const;
   int point_bar() const { return live_.point_limit(); }
-  void set_point_bar(int position) { live_.set_point_limit(position); }
+  void set_point_bar(int position);
   std::string point_lab() const;
   bool arenamode() const { return live_.arenamode(); }
-  void set_arenamode(bool on) { live_.set_arenamode(on); }
+  void set_arenamode(bool on);
   int reitem_bar() const { return live_.reitem_period(); }
-  void set_reitem_bar(int position) { live_.set_reitem_period(position); }
+  void set_reitem_bar(int position);
 
   // Keys: the code each key edit shows (its text is the code in decimal).
   uint8_t key(int edit) const { return keys_codes_[static_cast<size_t>(edit)]; }
@@ -134,9 +134,28 @@ class OptionsForm {
   // the highest code held. Nothing held, or no edit focused: no change.
   void KeyDownInKeyEdit();
 
+  // Read-only, for a guest of a network game, where the host's settings and
+  // level rule. The controls show `shown` and the level of `shown_live`
+  // (its level source, list and selection; never its visibility), and
+  // nothing changes them: every setter above, the level buttons and key
+  // capture do nothing, and a close mirrors nothing into the world. The
+  // player's own settings are put aside: SaveSettings writes them, and
+  // EndReadOnly brings them back. Called again while read-only, it shows
+  // the new values and keeps the own ones put aside the first time.
+  void BeginReadOnly(const ConfigRecord& shown, const LiveOptions& shown_live);
+  // Read-only, showing what the controls hold now.
+  void BeginReadOnly();
+  // The own settings back in the controls and the live options, mirrored
+  // into the world as a close does: call it once the network game is over.
+  // Nothing happens when the form is not read-only.
+  void EndReadOnly();
+  bool read_only() const { return read_only_; }
+
  private:
   void ApplyLoadedRecord(const ConfigRecord& r);
+  void ApplyLevelChoice(const LiveOptions& from);
   void ModeRules();
+  void ModeSwitches();
   void Mirror();
 
   game::World& world_;
@@ -158,6 +177,13 @@ class OptionsForm {
   bool difficulty_enabled_ = true;
   std::array<uint8_t, kKeyEditCount> keys_codes_ = ConfigRecord{}.keys;
   int focused_key_ = kNoKeyEdit;
+
+  bool read_only_ = false;
+  // While read-only: the own controls, the record a save writes, and the
+  // own live options.
+  ConfigRecord own_controls_;
+  ConfigRecord own_saved_;
+  LiveOptions own_live_;
 };
 
 }  // namespace bv::settings

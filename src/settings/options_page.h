@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
 #include "settings/options_layout.h"
+#include "settings/text_kind.h"
 
 namespace bv::settings {
 
@@ -24,7 +26,8 @@ namespace bv::settings {
 // Without pages the window is 585 by 428. With pages it grows a column to
 // the right of the classic controls: a group box holding a tab bar with one
 // tab per page, in the order added; the classic area stays exactly as it
-// was. The game adds the "Pad" page (pad_page.h).
+// was. The game adds the "Pad" page (pad_page.h), the "Ekran" page
+// (screen_page.h) and the "Sieć" page (net_page.h).
 
 // The widgets a page draws with, in the window's own style. Boxes are in
 // pixels of the page's area: (0, 0) is its top left corner, and the area is
@@ -48,6 +51,14 @@ class PageCanvas {
   // items[0 .. count-1]; *index -1 shows no selection.
   virtual bool DropDown(const char* id, const layout::Box& b, const char* const* items, int count,
                         int* index) = 0;
+  // An edit box for *value (Windows-1250): it takes only characters of
+  // `kind`, at most max_length of them; what does not fit or is not of the
+  // kind, typed or pasted, is dropped.
+  virtual bool TextField(const char* id, const layout::Box& b, std::string* value, TextKind kind,
+                         std::size_t max_length) = 0;
+  // A push button in the style of the window's "Zamknij"; its caption (a
+  // literal) must be unique within the page. True when clicked.
+  virtual bool Button(const layout::Box& b, const char* caption) = 0;
   // Greys out and disables what is drawn until the matching EndDisabled.
   virtual void BeginDisabled(bool disabled) = 0;
   virtual void EndDisabled() = 0;
@@ -56,6 +67,9 @@ class PageCanvas {
 struct OptionsPage {
   std::string title;                      // the tab's caption, Windows-1250
   std::function<void(PageCanvas&)> draw;  // each frame while the page's tab is shown
+  // Usable while the window is read-only (OptionsDialog::SetReadOnly); every
+  // other page is then shown greyed out.
+  bool usable_read_only = false;
 };
 
 }  // namespace bv::settings

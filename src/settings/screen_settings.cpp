@@ -61,12 +61,27 @@ std::string AllowedScreenValues(ScreenSetting s) {
     if (i > 0) out += " | ";
     out += info.words[static_cast<std::size_t>(i)];
   }
-  if (HasRange(info)) out += " | " + std::to_string(info.min) + ".." + std::to_string(info.max);
+  if (HasRange(info)) {
+    if (!out.empty()) out += " | ";
+    out += std::to_string(info.min) + ".." + std::to_string(info.max);
+  }
   return out;
+}
+
+bool TextValueAllowed(TextSetting s, const std::string& text) {
+  const TextSettingInfo& info = InfoOf(s);
+  return TextAllowed(info.kind, info.max_length, text);
 }
 
 ScreenSettings::ScreenSettings() {
   for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = kScreenSettings[i].default_value;
+  for (std::size_t i = 0; i < texts_.size(); ++i) texts_[i] = kTextSettings[i].default_value;
+}
+
+bool ScreenSettings::set_text(TextSetting s, const std::string& text) {
+  if (!TextValueAllowed(s, text)) return false;
+  texts_[static_cast<std::size_t>(s)] = text;
+  return true;
 }
 
 bool ScreenSettings::set(ScreenSetting s, int value) {

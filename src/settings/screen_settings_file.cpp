@@ -51,6 +51,17 @@ int FindSetting(const std::string& key) {
   return -1;
 }
 
+int FindTextSetting(const std::string& key) {
+  for (int i = 0; i < kTextSettingCount; ++i) {
+    if (key == kTextSettings[static_cast<std::size_t>(i)].name) return i;
+  }
+  return -1;
+}
+
+std::string KeyLine(const std::string& key, const std::string& value) {
+  return value.empty() ? key + " =\n" : key + " = " + value + "\n";
+}
+
 // Text the game wrote or a person typed: no control bytes but tabs and line ends.
 bool LooksLikeText(const std::string& text) {
   for (char ch : text) {
@@ -118,6 +129,18 @@ ScreenSettingsLoad ScreenSettingsFile::Parse(const std::string& path, const std:
       load.complaint = Complaint(path, line_no, "\"" + trimmed + "\" is not key = value");
       return load;
     }
+    const int text_index = FindTextSetting(key);
+    if (text_index >= 0) {
+      const auto t = static_cast<TextSetting>(text_index);
+      if (!read.set_text(t, value)) {
+        load.complaint =
+            Complaint(path, line_no,
+                      key + " = \"" + value + "\" is not " + InfoOf(t).about + " of at most " +
+                          std::to_string(InfoOf(t).max_length) + " characters");
+        return load;
+      }
+      continue;
+    }
     const int index = FindSetting(key);
     if (index < 0) continue;  // someone else's key: kept, not ours to judge
     const auto s = static_cast<ScreenSetting>(index);
@@ -160,9 +183,12 @@ ScreenSettingsLoad ScreenSettingsFile::Load() {
 
 std::string ScreenSettingsFile::Text(const ScreenSettings& settings) const {
   std::array<bool, kScreenSettingCount> written{};
+  std::array<bool, kTextSettingCount> text_written{};
   std::string out;
   if (lines_.empty()) {
-    out += "# Brimvale: the game window and its frame pacing (config.dat holds the rest).\n";
+    out +=
+        "# Brimvale: the game window, its frame pacing and the network game's choice\n"
+        "# (config.dat holds the rest).\n";
   }
   for (const std::string& line : lines_) {
     std::string key, value;
@@ -174,6 +200,12 @@ std::string ScreenSettingsFile::Text(const ScreenSettings& settings) const {
     if (!SplitLine(trimmed, &key, &value)) {
       // Kept for the person who wrote it, but no longer in the way.
       out += "# " + line + "\n";
+      continue;
+    }
+    const int text_index = FindTextSetting(key);
+    if (text_index >= 0) {
+      out += KeyLine(key, settings.text(static_cast<TextSetting>(text_index)));
+      text_written[static_cast<std::size_t>(text_index)] = true;
       continue;
     }
     const int index = FindSetting(key);
@@ -190,6 +222,12 @@ std::string ScreenSettingsFile::Text(const ScreenSettings& settings) const {
     const auto s = static_cast<ScreenSetting>(i);
     out += "# " + AllowedScreenValues(s) + "\n";
     out += std::string(InfoOf(s).name) + " = " + ScreenValueText(s, settings.value(s)) + "\n";
+  }
+  for (int i = 0; i < kTextSettingCount; ++i) {
+    if (text_written[static_cast<std::size_t>(i)]) continue;
+    const auto t = static_cast<TextSetting>(i);
+    out += std::string("# ") + InfoOf(t).about + "\n";
+    out += KeyLine(InfoOf(t).name, settings.text(t));
   }
   return out;
 }

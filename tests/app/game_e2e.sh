@@ -38,25 +38,18 @@ DATA=$6
 SIM=${7:-}
 KEEP=${BV_KEEP_SCREENSHOT:-}
 
-for tool in Xvfb xdotool od; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is missing"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/../support/xvfb.sh"
+xvfb_require Xvfb xdotool od
 
 WORK=$(mktemp -d)
-XVFB_PID=""
 GAME_PID=""
 HELD_KEYS=""
 cleanup() {
   for k in $HELD_KEYS; do xdotool keyup "$k" 2>/dev/null; done
-  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
+  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
   [ -n "${BV_KEEP_WORK:-}" ] || rm -rf "$WORK"
 }
-trap cleanup EXIT
+xvfb_at_exit cleanup
 
 fail() {
   echo "FAIL [$SCENARIO]: $*"
@@ -69,16 +62,6 @@ fail() {
   exit 1
 }
 
-# wait_for TRIES COMMAND...: up to TRIES tenths of a second.
-wait_for() {
-  local tries=$1 i
-  shift
-  for i in $(seq "$tries"); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 game_alive() { kill -0 "$GAME_PID" 2>/dev/null; }
 has_line() { grep -q -- "$1" "$WORK/out" 2>/dev/null; }
 has_error_line() { grep -q -- "$1" "$WORK/err" 2>/dev/null; }
@@ -266,19 +249,11 @@ make_program_dir() {
 START_MS=0
 start_game() {
   local boxes=${1:-log}
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
-  XVFB_PID=$!
-  wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-  export DISPLAY=":$(head -n 1 "$WORK/display")"
+  xvfb_start 1024x768 || fail "Xvfb did not start: $(cat "$XVFB_LOG")"
   START_MS=$(now_ms)
   (cd "$WORK" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy BRIMVALE_PROBE="$WORK/shot.png" \
     BRIMVALE_MESSAGE_BOXES=$boxes exec ./brimvale >"$WORK/out" 2>"$WORK/err") &
   GAME_PID=$!
-}
-
-find_game_window() {
-  WID=$(xdotool search --onlyvisible --name '^Brimvale$' 2>/dev/null | head -n 1)
-  [ -n "$WID" ]
 }
 
 # Started, drawing, its window found, focused and where it belongs.
@@ -286,7 +261,7 @@ expect_running_game() {
   wait_for 200 has_line '^started ' || fail "the game did not start"
   echo "figure: start-up to the first pass $(($(now_ms) - START_MS)) ms"
   has_line '^started .*loaded=1 ' || fail "resources not loaded: $(grep '^started' "$WORK/out")"
-  wait_for 50 find_game_window || fail "no visible window captioned 'Brimvale'"
+  WID=$(xvfb_wait_window 50 '^Brimvale$') || fail "no visible window captioned 'Brimvale'"
   local geometry
   geometry=$(xdotool getwindowgeometry "$WID")
   echo "$geometry" | grep -q 'Geometry: 640x480' || fail "window geometry: $geometry"
@@ -489,12 +464,8 @@ options_and_exit() {
   skip_intro
   walk_to_pad 24
   wait_for 30 state_is options 1 || fail "the options pad did not open the options"
-  local dialog="" ticks
-  find_dialog() {
-    dialog=$(xdotool search --onlyvisible --name '^Brimvale - opcje gry$' 2>/dev/null | head -n 1)
-    [ -n "$dialog" ]
-  }
-  wait_for 50 find_dialog || fail "no visible options window"
+  local dialog ticks
+  dialog=$(xvfb_wait_window 50 '^Brimvale - opcje gry$') || fail "no visible options window"
   # The game runs on behind it, the player back at the menu's start.
   state
   ticks=$(field ticks)

@@ -20,25 +20,16 @@ CHECK=$3
 WINDOWS=$4
 DATA=$5
 
-for tool in Xvfb xdotool openbox; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is missing"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/../support/xvfb.sh"
+xvfb_require Xvfb xdotool openbox
 
 WORK=$(mktemp -d)
-XVFB_PID=""
-WM_PID=""
 GAME_PID=""
 cleanup() {
-  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null
-  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
+  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
   [ -n "${BV_KEEP_WORK:-}" ] || rm -rf "$WORK"
 }
-trap cleanup EXIT
+xvfb_at_exit cleanup
 
 fail() {
   echo "FAIL [$SCENARIO]: $*"
@@ -49,15 +40,6 @@ fail() {
   exit 1
 }
 
-wait_for() {
-  local tries=$1 i
-  shift
-  for i in $(seq "$tries"); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 game_alive() { kill -0 "$GAME_PID" 2>/dev/null; }
 has_line() { grep -q -- "$1" "$WORK/out" 2>/dev/null; }
 
@@ -99,30 +81,19 @@ screenshot() {
 }
 
 WID=""
-find_game_window() {
-  WID=$(xdotool search --onlyvisible --name '^Brimvale$' 2>/dev/null | head -n 1)
-  [ -n "$WID" ]
-}
 geometry() { xdotool getwindowgeometry "$WID"; }
 has_geometry() { geometry | grep -q "Geometry: $1"; }
 
 start_game() {
   cp "$GAME" "$WORK/brimvale" || fail "cannot copy the game"
   ln -s "$DATA" "$WORK/data"
-  Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
-  XVFB_PID=$!
-  wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n 1 "$WORK/display")"
-  openbox >"$WORK/wm.log" 2>&1 &
-  WM_PID=$!
-  wait_for 50 xdotool search --name '' >/dev/null 2>&1
-  sleep 0.3
+  xvfb_start 1920x1080 wm || fail "Xvfb did not start"
   (cd "$WORK" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy BRIMVALE_PROBE="$WORK/shot.png" \
     BRIMVALE_MESSAGE_BOXES=log exec ./brimvale >"$WORK/out" 2>"$WORK/err") &
   GAME_PID=$!
   wait_for 200 has_line '^started ' || fail "the game did not start"
   has_line '^started .*loaded=1 ' || fail "resources not loaded"
-  wait_for 50 find_game_window || fail "no visible window captioned 'Brimvale'"
+  WID=$(xvfb_wait_window 50 '^Brimvale$') || fail "no visible window captioned 'Brimvale'"
   xdotool windowfocus "$WID" 2>/dev/null
 }
 

@@ -10,50 +10,27 @@ TOOL=$1
 REPLAY=$2
 PROGRAM_DIR=$3
 
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is missing"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/../support/xvfb.sh"
+xvfb_require Xvfb xdotool
 
 WORK=$(mktemp -d)
-XVFB_PID=""
 PID=""
 cleanup() {
-  [ -n "$PID" ] && kill -9 "$PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
+  [ -n "$PID" ] && kill -9 "$PID" 2>/dev/null && wait "$PID" 2>/dev/null
   rm -rf "$WORK"
 }
-trap cleanup EXIT
+xvfb_at_exit cleanup
 fail() {
   echo "FAIL: $*"
   echo "--- errors"
   head -n 20 "$WORK/err" 2>/dev/null
   exit 1
 }
-wait_for() {
-  local tries=$1 i
-  shift
-  for i in $(seq "$tries"); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$WORK/display")"
+xvfb_start 1024x768 || fail "Xvfb did not start"
 export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
 
 WID=""
-find_window() {
-  WID=$(xdotool search --onlyvisible --name '^Brimvale replay' 2>/dev/null | head -n 1)
-  [ -n "$WID" ]
-}
 title() { xdotool getwindowname "$WID" 2>/dev/null; }
 title_has() { title | grep -q -- "$1"; }
 
@@ -65,7 +42,7 @@ head -c 100 "$REPLAY" >"$WORK/cut.bvr"
 
 "$TOOL" "$REPLAY" --program-dir "$PROGRAM_DIR" >"$WORK/out" 2>"$WORK/err" &
 PID=$!
-wait_for 100 find_window || fail "no window"
+WID=$(xvfb_wait_window 100 '^Brimvale replay') || fail "no window"
 wait_for 50 title_has ' x1' || fail "title without the speed: $(title)"
 xdotool windowfocus "$WID" 2>/dev/null
 xdotool key --window "$WID" space

@@ -11,6 +11,7 @@
 
 #include "game/key_source.h"
 #include "game/world.h"
+#include "settings/config_record.h"
 #include "settings/live_options.h"
 #include "settings/options_form.h"
 #include "support/temp_dir.h"
@@ -325,6 +326,55 @@ TEST_F(OptionsDialogTest, ExtraPagesGrowAColumnAndLeaveTheClassicWindowAsItWas) 
   EXPECT_LT(at(area.x + 10, area.y) & 0xFF, 0xE0u);  // the bevel, grey on the page's white
   EXPECT_EQ(at(area.x + 60, area.y), 0xFFFFFFu);     // it is 50 wide
   EXPECT_EQ(at(area.x + 10, area.y + 3), 0xFFFFFFu);
+}
+
+// A guest's window: every classic control greyed out and deaf, the close
+// button and the page marked usable as they were.
+TEST_F(OptionsDialogTest, ReadOnlyGreysTheClassicControlsButNotTheCloseButtonOrTheUsablePage) {
+  int other_drawn = 0, usable_drawn = 0;
+  dialog->AddPage({"Inna", [&](PageCanvas&) { ++other_drawn; }});
+  dialog->AddPage({"Sie\xE6", [&](PageCanvas&) { ++usable_drawn; }, true});
+  form->Show();
+  int width = 0;
+  const std::vector<uint32_t> normal = Frame(&width);
+  ASSERT_EQ(width, dialog->width());
+  EXPECT_GT(other_drawn, 0);
+  EXPECT_EQ(usable_drawn, 0);
+  const ConfigBytes before = EncodeConfig(form->ControlsRecord());
+
+  dialog->SetReadOnly(true);
+  EXPECT_TRUE(dialog->read_only());
+  EXPECT_TRUE(form->read_only());
+  const std::vector<uint32_t> locked = Frame(&width);
+  ASSERT_EQ(locked.size(), normal.size());
+  EXPECT_GT(usable_drawn, 0) << "the usable page's tab comes forward";
+  auto differ = [&](const layout::Box& b) {
+    int n = 0;
+    for (int y = b.y; y < b.bottom(); ++y)
+      for (int x = b.x; x < b.right(); ++x) {
+        const size_t at = static_cast<size_t>(y * width + x);
+        n += normal[at] != locked[at];
+      }
+    return n;
+  };
+  EXPECT_GT(differ(layout::kGraphics), 200) << "greyed out";
+  EXPECT_GT(differ(layout::kMultiplayer), 200);
+  EXPECT_EQ(differ(layout::kCloseButton), 0);
+  EXPECT_EQ(differ(layout::kStatusBar), 0);
+
+  // Key capture and the controls change nothing, a close still closes.
+  keys.Set(17, true);
+  form->set_focused_key(0);
+  EXPECT_TRUE(dialog->HandleEvent(KeyDown(dialog->window())));
+  form->set_hud_trans_bar(25);
+  EXPECT_EQ(EncodeConfig(form->ControlsRecord()), before);
+  EXPECT_TRUE(dialog->HandleEvent(WindowEvent(dialog->window(), SDL_WINDOWEVENT_CLOSE)));
+  EXPECT_FALSE(Shown());
+
+  dialog->SetReadOnly(false);
+  EXPECT_FALSE(dialog->read_only());
+  form->set_hud_trans_bar(25);
+  EXPECT_EQ(form->hud_trans_bar(), 25);
 }
 
 }  // namespace

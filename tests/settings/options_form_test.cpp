@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -490,6 +491,118 @@ TEST_F(OptionsFormTest, AFileWithoutReadPermissionIsReported) {
   ::chmod(dir.path().c_str(), 0755);
   EXPECT_TRUE(
       test::AsUnprivileged([&] { return !Create().visible() && !created && reports.size() == 1; }));
+}
+
+}  // namespace
+}  // namespace bv::settings
+
+namespace bv::settings {
+namespace {
+
+// A connected guest's window: the host's settings shown, nothing the player
+// does changes them, and the guest's own come back untouched.
+TEST_F(OptionsFormTest, ReadOnlyShowsTheHostsSettingsAndNoControlChangesThem) {
+  dir.MakeDir("data/levels/campaign/alpha");
+  std::ofstream(dir.File("data/levels/custom/arena.dmp")) << "x";
+  OptionsForm& f = Create();
+  f.set_hud_trans_bar(200);
+  f.Close();  // the guest's own, mirrored
+  const ConfigBytes own_controls = EncodeConfig(f.ControlsRecord());
+  const ConfigBytes own_saved = EncodeConfig(f.RecordToSave());
+  const uint8_t own_alpha = world->hud_alpha;
+
+  ConfigRecord host;
+  host.hud_trans = 50;
+  host.multi_tryb = 1;
+  host.frag_limit = 42;
+  host.keys[0] = 57;
+  LiveOptions host_live;
+  host_live.set_level_source(LevelSource::kCustom);
+  host_live.set_level_list({"hosts_arena"});
+  host_live.set_options_visible(true);  // the host's window: not the guest's
+  f.BeginReadOnly(host, host_live);
+  ASSERT_TRUE(f.read_only());
+  EXPECT_FALSE(f.visible());
+  EXPECT_EQ(f.hud_trans_bar(), 50);
+  EXPECT_EQ(f.multi_tryb(), 1);
+  EXPECT_EQ(f.frag_bar(), 42);
+  EXPECT_EQ(f.key(0), 57);
+  EXPECT_EQ(f.level_source(), LevelSource::kCustom);
+  EXPECT_EQ(f.level_list(), (std::vector<std::string>{"hosts_arena"}));
+  EXPECT_EQ(f.selected_level(), 0);
+  EXPECT_FALSE(f.level_choice_enabled());
+  EXPECT_FALSE(f.difficulty_enabled());
+  const ConfigBytes shown = EncodeConfig(f.ControlsRecord());
+
+  f.Show();
+  keys.Set(30, true);
+  struct Poke {
+    const char* what;
+    std::function<void()> act;
+  };
+  const Poke pokes[] = {
+      {"hud bar", [&] { f.set_hud_trans_bar(230); }},
+      {"map bar", [&] { f.set_map_trans_bar(25); }},
+      {"colour", [&] { f.set_color(Swatch::kEnemy, 0x123456); }},
+      {"anti", [&] { f.set_anti(true); }},
+      {"dirt", [&] { f.set_dirt(true); }},
+      {"fps", [&] { f.set_showfps(true); }},
+      {"difficulty", [&] { f.set_dif_level(6); }},
+      {"mode", [&] { f.set_multi_tryb(0); }},
+      {"frags", [&] { f.set_frag_bar(99); }},
+      {"points", [&] { f.set_point_bar(99000); }},
+      {"respawn", [&] { f.set_arenamode(false); }},
+      {"period", [&] { f.set_reitem_bar(1000); }},
+      {"campaign", [&] { f.ClickCampaign(); }},
+      {"custom", [&] { f.ClickCustom(); }},
+      {"level", [&] { f.set_selected_level(-1); }},
+      {"key capture",
+       [&] {
+         f.set_focused_key(0);
+         f.KeyDownInKeyEdit();
+       }},
+  };
+  for (const Poke& p : pokes) {
+    p.act();
+    EXPECT_EQ(EncodeConfig(f.ControlsRecord()), shown) << p.what;
+    EXPECT_EQ(f.level_list(), (std::vector<std::string>{"hosts_arena"})) << p.what;
+    EXPECT_EQ(f.selected_level(), 0) << p.what;
+    EXPECT_EQ(f.focused_key(), kNoKeyEdit) << p.what;
+  }
+  f.Close();
+  EXPECT_EQ(world->hud_alpha, own_alpha) << "a read-only close mirrors nothing";
+  EXPECT_FALSE(f.visible());
+  ASSERT_TRUE(f.SaveSettings());
+  const std::string raw = ReadConfig();
+  EXPECT_EQ(std::string(own_saved.begin(), own_saved.end()), raw) << "the guest's own are saved";
+
+  // The host's live options again: shown, the own ones still put aside.
+  host.hud_trans = 60;
+  f.BeginReadOnly(host, host_live);
+  EXPECT_EQ(f.hud_trans_bar(), 60);
+
+  f.EndReadOnly();
+  EXPECT_FALSE(f.read_only());
+  EXPECT_EQ(EncodeConfig(f.ControlsRecord()), own_controls);
+  EXPECT_EQ(f.level_source(), LevelSource::kCampaign);
+  EXPECT_EQ(f.level_list(), (std::vector<std::string>{"alpha"}));
+  EXPECT_TRUE(f.level_choice_enabled());
+  EXPECT_EQ(world->hud_alpha, 200);
+  f.set_hud_trans_bar(210);
+  EXPECT_EQ(f.hud_trans_bar(), 210) << "editable again";
+  f.EndReadOnly();  // nothing to end
+  EXPECT_EQ(f.hud_trans_bar(), 210);
+}
+
+TEST_F(OptionsFormTest, ReadOnlyWithoutARecordLocksWhatIsShown) {
+  OptionsForm& f = Create();
+  f.set_frag_bar(77);
+  f.BeginReadOnly();
+  f.set_frag_bar(20);
+  EXPECT_EQ(f.frag_bar(), 77);
+  EXPECT_EQ(live.frag_limit(), 77);
+  f.EndReadOnly();
+  EXPECT_EQ(f.frag_bar(), 77);
 }
 
 }  // namespace

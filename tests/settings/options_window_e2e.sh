@@ -13,23 +13,16 @@ HOST=$1
 CLOSER=$2
 KEEP=${3:-${BV_KEEP_SCREENSHOT:-}}
 
-for tool in Xvfb xdotool od; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is missing"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/../support/xvfb.sh"
+xvfb_require Xvfb xdotool od
 
 WORK=$(mktemp -d)
-XVFB_PID=""
 HOST_PID=""
 cleanup() {
-  [ -n "$HOST_PID" ] && kill "$HOST_PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
+  [ -n "$HOST_PID" ] && kill "$HOST_PID" 2>/dev/null && wait "$HOST_PID" 2>/dev/null
   rm -rf "$WORK"
 }
-trap cleanup EXIT
+xvfb_at_exit cleanup
 
 fail() {
   echo "FAIL: $*"
@@ -40,15 +33,6 @@ fail() {
   exit 1
 }
 
-# wait_for CONDITION-COMMAND...: up to 10 s, in tenths.
-wait_for() {
-  local i
-  for i in $(seq 100); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 has_line() { grep -q -- "$1" "$WORK/out" 2>/dev/null; }
 host_alive() { kill -0 "$HOST_PID" 2>/dev/null; }
 
@@ -68,32 +52,24 @@ wait_state() {
 mkdir -p "$WORK/data/levels/campaign/kampania" "$WORK/data/levels/custom"
 : >"$WORK/data/levels/custom/arena.dmp"
 
-# A display of our own: Xvfb picks a free number and tells it.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-wait_for test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$WORK/display")"
+xvfb_start 1024x768 || fail "Xvfb did not start: $(cat "$XVFB_LOG")"
 
 SDL_VIDEODRIVER=x11 "$HOST" --dir "$WORK" --screenshot "$WORK/shot.png" \
   --no-message-box >"$WORK/out" 2>"$WORK/err" &
 HOST_PID=$!
 
-wait_for has_line '^shown$' || fail "the options window was not shown"
+wait_for 100 has_line '^shown$' || fail "the options window was not shown"
 has_line '^mirror hud_alpha=102 ' || fail "the first mirror did not hold the defaults"
 
-WID=""
-find_window() {
-  WID=$(xdotool search --onlyvisible --name '^Brimvale - opcje gry$' 2>/dev/null | head -n 1)
-  [ -n "$WID" ]
-}
-wait_for find_window || fail "no visible window captioned 'Brimvale - opcje gry'"
+WID=$(xvfb_wait_window 100 '^Brimvale - opcje gry$') ||
+  fail "no visible window captioned 'Brimvale - opcje gry'"
 
 geometry=$(xdotool getwindowgeometry "$WID")
 echo "$geometry" | grep -q 'Geometry: 778x428' || fail "window geometry: $geometry"
 
 # The screenshot comes from a drawn frame, so it also shows the window is painted.
 kill -USR1 "$HOST_PID"
-wait_for has_line '^screenshot ' || fail "no screenshot"
+wait_for 100 has_line '^screenshot ' || fail "no screenshot"
 [ -s "$WORK/shot.png" ] || fail "empty screenshot"
 if [ -n "$KEEP" ]; then cp "$WORK/shot.png" "$KEEP"; fi
 
@@ -121,22 +97,22 @@ wait_state 'keys=17,' || fail "the key edit did not capture W"
 read -r cx cy cw ch <<<"$(box close_button)"
 [ -n "$ch" ] || fail "no layout for close_button"
 xdotool mousemove --window "$WID" $((cx + cw / 2)) $((cy + ch / 2)) click 1
-wait_for has_line '^closed$' || fail "the close button did not close the window"
+wait_for 100 has_line '^closed$' || fail "the close button did not close the window"
 lines() { [ "$(grep -c "^$1\$" "$WORK/out")" -ge "$2" ]; }
 
 # O in the stand-in main window opens it again (as the menu's options pad
 # does); the window manager's close closes it too.
-MAIN=$(xdotool search --onlyvisible --name '^Brimvale$' 2>/dev/null | head -n 1)
-[ -n "$MAIN" ] || fail "no stand-in main window"
+MAIN=$(xvfb_window '^Brimvale$') || fail "no stand-in main window"
 xdotool windowfocus "$MAIN" 2>/dev/null
 xdotool key --window "$MAIN" o
-wait_for lines shown 2 || fail "O did not open the options window again"
-wait_for find_window || fail "the options window is not on the screen again"
+wait_for 100 lines shown 2 || fail "O did not open the options window again"
+WID=$(xvfb_wait_window 100 '^Brimvale - opcje gry$') ||
+  fail "the options window is not on the screen again"
 "$CLOSER" "$WID" || fail "cannot send the close request"
-wait_for lines closed 2 || fail "the window manager's close did not close the window"
+wait_for 100 lines closed 2 || fail "the window manager's close did not close the window"
 
 "$CLOSER" "$MAIN" || fail "cannot close the main window"
-wait_for has_line '^saved$' || fail "the program did not save when its main window closed"
+wait_for 100 has_line '^saved$' || fail "the program did not save when its main window closed"
 wait "$HOST_PID"
 status=$?
 HOST_PID=""

@@ -73,6 +73,111 @@ TEST(ScreenSettings, ValuesAreReadOffTheTable) {
   EXPECT_EQ(s.pacing(), Pacing::kVsync);
 }
 
+TEST(ScreenSettings, TheNetworkChoiceIsReadOffTheTables) {
+  const ScreenSettings d;
+  EXPECT_EQ(d.net_role(), NetRole::kHost);
+  EXPECT_EQ(d.net_port(), kDefaultNetPort);
+  EXPECT_EQ(d.net_address(), "");
+  struct Case {
+    const char* text;
+    bool ok;
+  };
+  const Case ports[] = {{"1024", true},   {"65535", true}, {"28640", true}, {"1023", false},
+                        {"65536", false}, {"0", false},    {"", false},     {"port", false}};
+  for (const Case& c : ports) {
+    int v = 0;
+    EXPECT_EQ(ParseScreenValue(ScreenSetting::kNetPort, c.text, &v), c.ok) << c.text;
+  }
+  EXPECT_EQ(AllowedScreenValues(ScreenSetting::kNetPort), "1024..65535");
+  EXPECT_EQ(AllowedScreenValues(ScreenSetting::kNetRole), "host | join");
+  const Case addresses[] = {
+      {"", true},           {"192.168.1.20", true}, {"my-host.example_1.org", true},
+      {"two words", false}, {"host:5000", false},   {"g\xF3ra", false},
+      {"a\n", false}};
+  for (const Case& c : addresses) {
+    ScreenSettings s;
+    EXPECT_EQ(s.set_text(TextSetting::kNetAddress, c.text), c.ok) << c.text;
+    EXPECT_EQ(s.net_address(), c.ok ? c.text : "") << c.text;
+  }
+  ScreenSettings s;
+  EXPECT_TRUE(s.set_text(TextSetting::kNetAddress, std::string(kMaxNetAddressLength, 'a')));
+  EXPECT_FALSE(s.set_text(TextSetting::kNetAddress, std::string(kMaxNetAddressLength + 1, 'a')));
+  EXPECT_NE(s, ScreenSettings()) << "texts count in the comparison";
+  for (const TextSettingInfo& info : kTextSettings) {
+    EXPECT_TRUE(TextAllowed(info.kind, info.max_length, info.default_value)) << info.name;
+  }
+}
+
+TEST(TextKind, EachKindTakesItsCharacters) {
+  struct Case {
+    TextKind kind;
+    const char* text;
+    bool ok;
+    const char* filtered;  // what a field keeps of it, at most 8 characters
+  };
+  const Case cases[] = {
+      {TextKind::kDigits, "28640", true, "28640"},
+      {TextKind::kDigits, "12a3 ", false, "123"},
+      {TextKind::kDigits, "123456789", false, "12345678"},
+      {TextKind::kAddress, "10.0.0.1", true, "10.0.0.1"},
+      {TextKind::kAddress, "h\xF3st x", false, "hstx"},
+      {TextKind::kText,
+       "Gra \xB3\xB9"
+       "cz",
+       true,
+       "Gra \xB3\xB9"
+       "cz"},
+      {TextKind::kText, "a\tb\x7F\x81", false, "ab"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TextAllowed(c.kind, 8, c.text), c.ok) << c.text;
+    EXPECT_EQ(FilterText(c.kind, 8, c.text), c.filtered) << c.text;
+  }
+  EXPECT_TRUE(TextAllowed(TextKind::kText, 0, ""));
+}
+
+TEST(ScreenSettingsFile, TheNetworkChoiceRoundTripsAndADamagedOneReadsAsDefaults) {
+  test::TempDir dir;
+  const std::string path = ScreenSettingsPath(dir.path());
+  ScreenSettingsFile file(dir.path());
+  // A fresh file holds every key, the empty address too.
+  const std::string fresh = file.Text(ScreenSettings());
+  EXPECT_NE(fresh.find("net_role = host\n"), std::string::npos) << fresh;
+  EXPECT_NE(fresh.find("net_port = 28640\n"), std::string::npos) << fresh;
+  EXPECT_NE(fresh.find("\nnet_address =\n"), std::string::npos) << fresh;
+  EXPECT_TRUE(ScreenSettingsFile::Parse(path, fresh, nullptr).complaint.empty());
+
+  WriteText(path, "mine = 1\nnet_address = old.host\nscaling = fit\n");
+  ScreenSettings s = file.Load().settings;
+  EXPECT_EQ(s.net_address(), "old.host");
+  s.set(ScreenSetting::kNetRole, 1);
+  s.set(ScreenSetting::kNetPort, 5000);
+  s.set_text(TextSetting::kNetAddress, "192.168.0.7");
+  ASSERT_TRUE(file.Save(s));
+  const std::string text = ReadText(path);
+  EXPECT_EQ(text.rfind("mine = 1\nnet_address = 192.168.0.7\nscaling = fit\n", 0), 0u) << text;
+  const ScreenSettingsLoad load = ScreenSettingsFile(dir.path()).Load();
+  EXPECT_TRUE(load.complaint.empty()) << load.complaint;
+  EXPECT_EQ(load.settings, s);
+  EXPECT_EQ(load.settings.net_role(), NetRole::kJoin);
+  EXPECT_EQ(load.settings.net_port(), 5000);
+
+  struct Case {
+    const char* text;
+    const char* says;
+  };
+  const Case damaged[] = {
+      {"scaling = fit\nnet_port = 80\n", ":2: net_port = \"80\" is not one of 1024..65535"},
+      {"net_address = two words\n", ":1: net_address = \"two words\" is not the host to join"},
+      {"net_role = guest\n", ":1: net_role"},
+  };
+  for (const Case& c : damaged) {
+    const ScreenSettingsLoad bad = ScreenSettingsFile::Parse(path, c.text, nullptr);
+    EXPECT_EQ(bad.settings, ScreenSettings()) << c.text;
+    EXPECT_NE(bad.complaint.find(c.says), std::string::npos) << bad.complaint;
+  }
+}
+
 TEST(ScreenSettingsFile, MissingFileGivesDefaultsQuietly) {
   test::TempDir dir;
   ScreenSettingsFile file(dir.path());

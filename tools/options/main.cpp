@@ -8,7 +8,10 @@
 // world's mirrored settings after each close ("mirror ..."), "saved". SIGUSR1
 // writes a screenshot of the options window (--screenshot FILE), SIGUSR2
 // prints the controls and the world's panel alpha ("state ..."). Like the
-// game's, the window has the "Pad" page, listing the pads plugged in.
+// game's, the window has the "Pad" page, listing the pads plugged in, and
+// the "Sieć" page, whose choice brimvale.ini keeps; it has no network, so a
+// button there only prints its request ("net-request ..."). --read-only
+// shows the window as a connected guest sees it.
 
 #include <SDL.h>
 #include <signal.h>
@@ -25,10 +28,13 @@
 #include "media/sdl_keyboard.h"
 #include "media/sdl_pads.h"
 #include "settings/live_options.h"
+#include "settings/net_choice.h"
+#include "settings/net_page.h"
 #include "settings/options_dialog.h"
 #include "settings/options_form.h"
 #include "settings/options_layout.h"
 #include "settings/pad_page.h"
+#include "settings/screen_settings_file.h"
 
 namespace {
 
@@ -45,13 +51,14 @@ struct Args {
   bool once = false;
   bool hidden = false;
   bool message_box = true;
+  bool read_only = false;
   int scale = 1;  // the options window enlarged, as beside a scaled game window
 };
 
 void Usage(FILE* to = stderr) {
   std::fprintf(to,
                "usage: brimvale-options [--dir PROGRAM_DIR] [--screenshot FILE] [--once]\n"
-               "                        [--hidden] [--no-message-box] [--scale N]\n"
+               "                        [--hidden] [--no-message-box] [--scale N] [--read-only]\n"
                "  --dir             the folder holding config.dat and data/ (default: this\n"
                "                    program's folder)\n"
                "  --screenshot FILE where SIGUSR1 writes the options window as PNG\n"
@@ -59,6 +66,7 @@ void Usage(FILE* to = stderr) {
                "  --hidden          start with the options window closed (O opens it)\n"
                "  --no-message-box  report errors on stderr only\n"
                "  --scale N         the options window enlarged N times\n"
+               "  --read-only       the window as a network game's guest sees it\n"
                "  --help            this text\n");
 }
 
@@ -84,6 +92,8 @@ bool ParseArgs(int argc, char** argv, Args* args) {
       args->hidden = true;
     } else if (a == "--no-message-box") {
       args->message_box = false;
+    } else if (a == "--read-only") {
+      args->read_only = true;
     } else {
       return false;
     }
@@ -111,7 +121,8 @@ void PrintMirror(const bv::game::World& w, bool anti, bool dirt) {
   std::printf("\n");
 }
 
-void PrintState(const OptionsForm& f, const bv::game::World& w) {
+void PrintState(const OptionsForm& f, const bv::game::World& w,
+                const bv::settings::ScreenSettings& ini) {
   std::printf(
       "state visible=%d hud_alpha=%d hud_trans_bar=%d map_trans_bar=%d anti=%d dirt=%d showfps=%d "
       "dif_level=%d multi_tryb=%d frag_bar=%d point_bar=%d arenamode=%d reitem_bar=%d "
@@ -124,7 +135,9 @@ void PrintState(const OptionsForm& f, const bv::game::World& w) {
   for (int k = 0; k < bv::settings::kKeyEditCount; ++k) {
     std::printf("%s%d", k ? "," : "", f.key(k));
   }
-  std::printf("\n");
+  std::printf(" read_only=%d net_role=%s net_port=%d net_address=%s\n", f.read_only(),
+              ini.net_role() == bv::settings::NetRole::kJoin ? "join" : "host", ini.net_port(),
+              ini.net_address().c_str());
 }
 
 void PrintLayout() {
@@ -202,6 +215,14 @@ int Run(const Args& args) {
     std::fprintf(stderr, "brimvale-options: %s\n", pad_error.c_str());
   }
   bv::settings::AddPadPage(dialog, pads.slots());
+  bv::settings::ScreenSettingsFile ini(places.settings_dir);
+  const bv::settings::ScreenSettingsLoad ini_load = ini.Load();
+  if (!ini_load.complaint.empty()) {
+    std::fprintf(stderr, "brimvale-options: %s\n", ini_load.complaint.c_str());
+  }
+  bv::settings::ScreenSettings ini_settings = ini_load.settings;
+  bv::settings::NetPageState net;
+  bv::settings::AddNetPage(dialog, net, ini_settings);
   dialog.set_scale(args.scale);
   std::string error;
   if (!dialog.Create(main_window, &error)) {
@@ -218,6 +239,7 @@ int Run(const Args& args) {
   form.Create();
   std::printf("created\n");
   PrintMirror(*world, anti, dirt);
+  if (args.read_only) dialog.SetReadOnly(true);
   if (!args.hidden && !quit) form.Show();
 
   bool was_visible = false;
@@ -237,6 +259,19 @@ int Run(const Args& args) {
       } while (SDL_PollEvent(&e));
     }
     dialog.Pump();
+    switch (net.TakeRequest()) {
+      case bv::settings::NetPageState::Request::kNone:
+        break;
+      case bv::settings::NetPageState::Request::kHost:
+        std::printf("net-request host %d\n", net.port);
+        break;
+      case bv::settings::NetPageState::Request::kJoin:
+        std::printf("net-request join %s %d\n", net.address.c_str(), net.port);
+        break;
+      case bv::settings::NetPageState::Request::kLeave:
+        std::printf("net-request leave\n");
+        break;
+    }
 
     if (form.visible() != was_visible) {
       was_visible = form.visible();
@@ -262,7 +297,7 @@ int Run(const Args& args) {
         });
       }
     }
-    if (g_state.exchange(false)) PrintState(form, *world);
+    if (g_state.exchange(false)) PrintState(form, *world, ini_settings);
     const Uint64 now = SDL_GetTicks64();
     if (now - last_main_frame >= 33) {
       last_main_frame = now;
@@ -277,6 +312,10 @@ int Run(const Args& args) {
     if (form.SaveSettings()) {
       std::printf("saved\n");
     } else {
+      status = 1;
+    }
+    if (!ini.Save(ini_settings)) {
+      std::fprintf(stderr, "brimvale-options: cannot write %s\n", ini.path().c_str());
       status = 1;
     }
   }
