@@ -54,11 +54,11 @@ mkdir -p "$HOME_DIR" "$ELSEWHERE" "$WORK/runtime"
 chmod 700 "$WORK/runtime"
 
 xvfb_start 1024x768 || fail "Xvfb did not start: $(cat "$XVFB_LOG")"
-(cd "$ELSEWHERE" && env HOME="$HOME_DIR" XDG_CONFIG_HOME="$HOME_DIR/config" \
+(cd "$ELSEWHERE" && exec env HOME="$HOME_DIR" XDG_CONFIG_HOME="$HOME_DIR/config" \
   XDG_DATA_HOME="$HOME_DIR/data" XDG_CACHE_HOME="$HOME_DIR/cache" \
   XDG_STATE_HOME="$HOME_DIR/state" XDG_RUNTIME_DIR="$WORK/runtime" \
   SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy BRIMVALE_PROBE="$WORK/shot.png" \
-  BRIMVALE_MESSAGE_BOXES=log exec "$GAME" >"$WORK/out" 2>"$WORK/err") &
+  BRIMVALE_MESSAGE_BOXES=log "$GAME" >"$WORK/out" 2>"$WORK/err") &
 GAME_PID=$!
 
 has_line() { grep -q -- "$1" "$WORK/out" 2>/dev/null; }
