@@ -1,6 +1,13 @@
-// The game's frame on SDL's software renderer: frames per second, batches
-// and allocations per frame for a menu frame, a crowded two-player frame and
-// the level change's shutters.
+// The game's frame over the shipped levels, loaded as the game loads them:
+// the build's data tree through GameResources, the level files through the
+// tick's own level change, drawn by the FrameRenderer into a window's
+// renderer (SDL picks it, so SDL_RENDER_DRIVER chooses, as in the game)
+// with the game's 640 by 480 frame shown at scale 2 (the menu also at 1). Reports time per
+// frame (Clear to Present), batches, vertices and allocations per frame.
+//
+// BRIMVALE_PROGRAM_DIR names another program folder (one holding data/);
+// without a video driver that can make a window the frame is drawn into a
+// surface by SDL's software renderer instead.
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -9,18 +16,24 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
-#include <vector>
+#include <string>
 
+#include "game/game_mode.h"
+#include "game/key_source.h"
+#include "game/level_store.h"
+#include "game/phases.h"
+#include "game/places.h"
+#include "game/settings_mirror.h"
+#include "game/sound_slots.h"
 #include "game/world.h"
-#include "media/pixel_format.h"
-#include "render/bitmap_font.h"
+#include "media/error_codes.h"
 #include "render/draw_device.h"
-#include "render/font_archive.h"
 #include "render/frame_renderer.h"
-#include "render/pattern_image.h"
-#include "render/picture_strip.h"
+#include "render/game_resources.h"
+#include "settings/config_record.h"
 #include "settings/live_options.h"
-#include "support/temp_dir.h"
+#include "sim/play_clock.h"
+#include "sim/tick.h"
 
 // Every allocation of the program is counted, so a frame's can be told.
 // GCC takes the malloc inside the replaced operator new for a mismatch.
@@ -44,182 +57,193 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace {
 
 using bv::game::World;
-using bv::render::DrawDevice;
-using bv::render::PatternImage;
 
-class Bench {
+std::string ProgramDir() {
+  const char* dir = std::getenv("BRIMVALE_PROGRAM_DIR");
+  return dir != nullptr && *dir != '\0' ? dir : BV_BUILD_DIR;
+}
+
+class NoHost final : public bv::sim::Host {
  public:
-  Bench() {
-    device_.CreateForSurface(surface_);
-    world_ = std::make_unique<World>();
-    World& w = *world_;
-    w.ambient_color = bv::game::kPowerOn;
-    // Each texture an image of its own, as the game's are; a few animated.
-    for (int i = 1; i < 40; ++i) {
-      const int patterns = i % 8 == 0 ? 4 : 1;
-      std::vector<uint32_t> colours(static_cast<size_t>(patterns), 0xFF808080u + i);
-      images_set_.textures[i] = Make(50, 50, 64, 64, colours);
-    }
-    for (int i = 2; i < 49; ++i) images_set_.object_images[i] = Make(50, 50, 64, 64, {0xC0FFFFFFu});
-    images_set_.anim_image = Make(60, 60, 64, 64, {0xC0FFFFFFu});
-    images_set_.bar_image = Make(100, 4, 128, 4, {0xFFFF8000u});
-    images_set_.hud_image = Make(310, 85, 512, 128, {0x80FFFFFFu});
-    images_set_.split_image = Make(2, 480, 2, 512, {0xFF404040u});
-    images_set_.load_images[0] = Make(448, 480, 512, 512, {0xFF202040u});
-    images_set_.load_images[1] = Make(448, 480, 512, 512, {0xFF204020u});
-    images_set_.logo_image = Make(320, 210, 512, 256, {0xFFC00000u, 0xFFC0C000u});
-    bv::test::FontSpec f;
-    f.first_char = 32;
-    f.widths.assign(224, 6);
-    f.heights.assign(224, 10);
-    const std::string path = dir_.File("font.fnt");
-    bv::test::WriteFontArchive(path, f);
-    font_.LoadFont(path, bv::media::kFormatA8R8G8B8);
-    options_.set_show_fps(true);
-    BuildLevel();
-  }
-  ~Bench() {
-    renderer_.reset();
-    font_.UnloadFont();
-    images_.clear();
-    device_.Shutdown();
-    SDL_FreeSurface(surface_);
-  }
-
-  World& world() { return *world_; }
-
-  // A level of mixed floors and walls with objects on every fifth cell, a
-  // few pulsing and animated cells, CDs and actor starts.
-  void BuildLevel() {
-    World& w = world();
-    for (int x = bv::game::kLevelLeft; x < bv::game::kLevelLeft + bv::game::kLevelSize; ++x) {
-      for (int y = bv::game::kLevelTop; y < bv::game::kLevelTop + bv::game::kLevelSize; ++y) {
-        bv::game::MapCell& c = w.grid[x][y];
-        c = bv::game::kResetCell;
-        const int k = x * 7 + y * 13;
-        c.texture = static_cast<uint8_t>(1 + k % 39);
-        c.object =
-            (x % 9 == 0 || y % 11 == 0) ? 1 : (k % 5 == 0 ? static_cast<uint8_t>(2 + k % 30) : 0);
-        c.animated = c.texture % 8 == 0 ? 1 : 0;
-        c.pulse_channel = k % 17 == 0 ? 2 : 0;
-        c.tint_r = static_cast<uint8_t>(200 + k % 55);
-        if (k % 23 == 0) c.object = 12;
-        if (k % 29 == 0) c.entity = 5;
-      }
-    }
-  }
-
-  void Player(int p, float x, float y) {
-    bv::game::PlayerState& pl = world().players[p];
-    pl.x = x;
-    pl.y = y;
-    pl.health = 255;
-    pl.weapon = 2;
-    pl.weapons[2].name = "MP 5";
-    pl.weapons[2].ammo = 120;
-    pl.cards = {35, 36, 0, 38, 0};
-    pl.target_actor = -1;
-    pl.target_player = -1;
-  }
-
-  void Frame() {
-    if (!renderer_)
-      renderer_ = std::make_unique<bv::render::FrameRenderer>(device_, &font_, images_set_);
-    renderer_->Render(world(), true, options_, 87);
-  }
-
-  const bv::render::FrameCounters& counters() const { return device_.counters(); }
-
- private:
-  PatternImage* Make(int pw, int ph, int tw, int th, const std::vector<uint32_t>& colours) {
-    images_.push_back(std::make_unique<PatternImage>(device_));
-    images_.back()->LoadFromBitmap(bv::test::Strip(pw, ph, colours), pw, ph, tw, th,
-                                   bv::media::kFormatA8R8G8B8);
-    return images_.back().get();
-  }
-
-  SDL_Surface* surface_ = SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888);
-  DrawDevice device_;
-  bv::render::BitmapFont font_{&device_};
-  bv::test::TempDir dir_;
-  std::vector<std::unique_ptr<PatternImage>> images_;
-  std::unique_ptr<World> world_;
-  bv::render::FrameImages images_set_;
-  std::unique_ptr<bv::render::FrameRenderer> renderer_;
-  bv::settings::LiveOptions options_;
+  void CloseProgram() override {}
+  void OpenOptions() override {}
 };
 
-void Run(benchmark::State& state, Bench& bench) {
-  bench.Frame();  // the strings find their sizes
+// What one level needs to look as in the game: the settings a fresh
+// config.dat holds, a level choice, one or two players.
+struct LevelChoice {
+  int level = 0;
+  int two_players = 0;
+  uint8_t mode = bv::game::kCooperation;
+  bv::settings::LevelSource source = bv::settings::LevelSource::kCampaign;
+  const char* entry = "Kampania";
+};
+
+class ShippedFrame {
+ public:
+  explicit ShippedFrame(const LevelChoice& choice, int scale = 2)
+      : places_(bv::game::PlacesOfProgram(ProgramDir())), levels_(places_.data_root) {
+    if (!MakeDevice(scale)) return;
+    resources_ = std::make_unique<bv::render::GameResources>(device_);
+    resources_->LoadFont(places_);
+    const bv::render::ImageLoadResult loaded = resources_->LoadImages(places_);
+    if (!loaded.ok()) {
+      error_ = "the images " + loaded.tag + " cannot be loaded from " + loaded.path;
+      return;
+    }
+    renderer_ = std::make_unique<bv::render::FrameRenderer>(device_, &resources_->font(),
+                                                            resources_->images());
+    if (!SetUp(choice)) return;
+    ready_ = true;
+  }
+  ~ShippedFrame() {
+    renderer_.reset();
+    if (resources_) resources_->Release();
+    device_.Shutdown();
+    if (surface_ != nullptr) SDL_FreeSurface(surface_);
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
+  }
+
+  bool ready() const { return ready_; }
+  const std::string& error() const { return error_; }
+  World& world() { return *world_; }
+  const bv::render::FrameCounters& counters() const { return device_.counters(); }
+  const std::string& driver() const { return device_.driver_name(); }
+
+  // One render event as the game window raises it.
+  void Frame() { renderer_->Render(*world_, true, options_, 60); }
+
+  // Runs the tick without keys, one pass a step.
+  void Ticks(int n) {
+    bv::game::KeyTable keys;
+    bv::game::SilentSoundPlayer sounds;
+    for (int i = 0; i < n; ++i) {
+      bv::sim::AdvancePlayClock(*world_, 1.0);
+      bv::sim::RunTick(*world_, bv::sim::TickServices{keys, sounds, options_, host_, levels_});
+    }
+  }
+
+ private:
+  bool MakeDevice(int scale) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+      window_ = SDL_CreateWindow("frame bench", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                 scale * bv::game::kScreenWidth, scale * bv::game::kScreenHeight,
+                                 SDL_WINDOW_HIDDEN);
+    }
+    if (window_ != nullptr && device_.CreateForWindow(window_) == 0 &&
+        device_.UseFrame(bv::game::kScreenWidth, bv::game::kScreenHeight) == 0) {
+      return true;
+    }
+    device_.Shutdown();
+    surface_ = SDL_CreateRGBSurfaceWithFormat(0, bv::game::kScreenWidth, bv::game::kScreenHeight,
+                                              32, SDL_PIXELFORMAT_ARGB8888);
+    if (surface_ == nullptr || device_.CreateForSurface(surface_) != 0) {
+      error_ = std::string("no renderer: ") + SDL_GetError();
+      return false;
+    }
+    return true;
+  }
+
+  // Start values, the default settings mirrored as the options window's first
+  // close does, then the level change run by the tick until play is steady,
+  // and two seconds of play so the enemies are about.
+  bool SetUp(const LevelChoice& choice) {
+    bv::settings::ConfigRecord settings;
+    settings.multi_tryb = choice.mode;
+    device_.SetAntialias(settings.anti != 0);
+    device_.SetDithering(settings.dirt != 0);
+    options_.set_show_fps(settings.showfps != 0);
+    options_.set_level_source(choice.source);
+    options_.set_level_list({choice.entry});
+    options_.set_selected(0);
+
+    World& w = *world_;
+    bv::game::SetStartValues(w);
+    w.random.Seed(1);
+    bv::game::MirrorSettings(settings, w);
+    w.level_number = choice.level;
+    w.two_players = choice.two_players;
+    w.transition = bv::game::kLevelChangeStart;
+    for (int i = 0; i < 400 && w.transition != bv::game::kPlaySteady; ++i) Ticks(1);
+    if (w.transition != bv::game::kPlaySteady || w.level_number != choice.level) {
+      error_ = "the level did not open";
+      return false;
+    }
+    Ticks(180);
+    return true;
+  }
+
+  SDL_Window* window_ = nullptr;
+  SDL_Surface* surface_ = nullptr;
+  bv::render::DrawDevice device_;
+  bv::game::Places places_;
+  bv::game::FileLevelStore levels_;
+  std::unique_ptr<bv::render::GameResources> resources_;
+  std::unique_ptr<bv::render::FrameRenderer> renderer_;
+  std::unique_ptr<World> world_ = std::make_unique<World>();
+  bv::settings::LiveOptions options_;
+  NoHost host_;
+  std::string error_;
+  bool ready_ = false;
+};
+
+void Run(benchmark::State& state, ShippedFrame& frame) {
+  if (!frame.ready()) {
+    state.SkipWithError(frame.error().c_str());
+    return;
+  }
+  frame.Frame();  // the strings find their sizes
   const int64_t before = g_allocations.load();
   int64_t frames = 0;
   for (auto _ : state) {
-    bench.Frame();
+    frame.Frame();
     ++frames;
   }
   const int64_t allocations = g_allocations.load() - before;
-  const auto& c = bench.counters();
+  const auto& c = frame.counters();
   state.counters["batches"] = static_cast<double>(c.batches);
   state.counters["vertices"] = static_cast<double>(c.vertices);
   state.counters["allocs_per_frame"] =
       frames > 0 ? static_cast<double>(allocations) / static_cast<double>(frames) : 0.0;
-  state.counters["frames_per_s"] =
-      benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+  state.SetLabel(frame.driver());
 }
 
-// The menu level in play: one view, the HUD, the frame rate shown.
-void BM_MenuFrame(benchmark::State& state) {
-  Bench bench;
-  World& w = bench.world();
-  w.transition = bv::game::kPlaySteady;
-  w.mission_unit = "cd";
-  bench.Player(0, 2525.0f, 2525.0f);
-  Run(state, bench);
+// The menu level the game opens on, one player in it; the argument is the
+// window's scale (1: the classic window, 2: the default on a 1080p desktop).
+void BM_MenuLevel(benchmark::State& state) {
+  ShippedFrame frame(LevelChoice{}, static_cast<int>(state.range(0)));
+  Run(state, frame);
 }
-BENCHMARK(BM_MenuFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MenuLevel)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
-// Two views in a Deathmatch with 40 enemies around the players, targets,
-// messages, the centre message and the pointer lines.
-void BM_CrowdedTwoPlayerFrame(benchmark::State& state) {
-  Bench bench;
-  World& w = bench.world();
-  w.transition = bv::game::kPlaySteady;
-  w.second_player = 1;
-  w.game_mode = bv::game::kDeathmatch;
-  w.mission_unit = "morderstw";
-  w.cycle100 = 30;
-  bench.Player(0, 2525.0f, 2525.0f);
-  bench.Player(1, 2825.0f, 2680.0f);
-  for (int i = 0; i < 40; ++i) {
-    bv::game::Actor& a = w.actors[static_cast<size_t>(i)];
-    a.x = 2300 + (i % 10) * 70;
-    a.y = 2350 + (i / 10) * 90;
-    a.kind = 3 + i % 15;
-    a.hp = 50 + i;
-    a.max_hp = 100;
-  }
-  w.actor_count = 40;
-  w.players[0].target_actor = 3;
-  w.players[1].target_actor = 12;
-  w.players[0].target_player = 1;
-  w.players[0].message = "Znalazles apteczke...";
-  w.players[0].message_timer = 200;
-  w.players[1].message = "Znalazles amunicje...";
-  w.players[1].message_timer = 100;
-  w.center_message = "Gre wygral gracz: 1";
-  w.center_message_timer = 700;
-  Run(state, bench);
+// The first level of the shipped campaign, one player, its enemies about.
+void BM_CampaignLevel(benchmark::State& state) {
+  LevelChoice choice;
+  choice.level = 1;
+  ShippedFrame frame(choice);
+  Run(state, frame);
 }
-BENCHMARK(BM_CrowdedTwoPlayerFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CampaignLevel)->Unit(benchmark::kMillisecond);
 
-// The shutters closing over the level (one view): two 448 by 480 images on top.
-void BM_ShuttersFrame(benchmark::State& state) {
-  Bench bench;
-  World& w = bench.world();
-  w.transition = 400;
-  bench.Player(0, 2525.0f, 2525.0f);
-  Run(state, bench);
+// Two players on a shipped arena in a Deathmatch: the split screen.
+void BM_TwoPlayerArena(benchmark::State& state) {
+  LevelChoice choice;
+  choice.level = 1;
+  choice.two_players = 1;
+  choice.mode = bv::game::kDeathmatch;
+  choice.source = bv::settings::LevelSource::kCustom;
+  choice.entry = "Kotlownia";
+  ShippedFrame frame(choice);
+  Run(state, frame);
 }
-BENCHMARK(BM_ShuttersFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwoPlayerArena)->Unit(benchmark::kMillisecond);
+
+// The shutters half closed over the menu level: two 448 by 480 images on top.
+void BM_MenuShutters(benchmark::State& state) {
+  ShippedFrame frame(LevelChoice{});
+  if (frame.ready()) frame.world().transition = 400;
+  Run(state, frame);
+}
+BENCHMARK(BM_MenuShutters)->Unit(benchmark::kMillisecond);
 
 }  // namespace
