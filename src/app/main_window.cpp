@@ -325,26 +325,84 @@ void MainWindow::LeaveNetGame() {
 }
 
 void MainWindow::PollNetwork() {
-  if (net_ == nullptr) return;
-  net::NetGame& g = net_->game();
-  g.Poll();
-  if (!net_began_ && NetGameShown()) {
-    // This run's own replay ends here; the network game has its own.
-    net_began_ = true;
-    recording_.Finish();
-    overlay_.message_timer = 0;
-    if (options_form_ != nullptr && options_form_->visible()) options_form_->Close();
-  }
-  if (!net_over_ && g.state() == net::NetGame::State::kOver) NetGameOver();
-  if (net_over_ && g.done()) {
-    net_.reset();
-    if (keep_hosting_ && net_start_ && net_start_->role == NetStart::Role::kHost && !closing_) {
-      const NetStart again = *net_start_;
-      std::string why;
-      if (!StartNetGame(again, &why)) {
-        std::fprintf(stderr, "brimvale: cannot host again: %s\n", why.c_str());
+  TakeNetPageRequest();
+  if (net_ != nullptr) {
+    net::NetGame& g = net_->game();
+    g.Poll();
+    if (!net_began_ && NetGameShown()) NetGameBegan();
+    if (!net_over_ && g.state() == net::NetGame::State::kOver) NetGameOver();
+    if (net_over_ && g.done()) {
+      net_.reset();
+      if (keep_hosting_ && net_start_ && net_start_->role == NetStart::Role::kHost && !closing_) {
+        const NetStart again = *net_start_;
+        std::string why;
+        if (!StartNetGame(again, &why)) {
+          std::fprintf(stderr, "brimvale: cannot host again: %s\n", why.c_str());
+        }
       }
     }
+  }
+  ShowNetLink();
+}
+
+void MainWindow::TakeNetPageRequest() {
+  using Request = settings::NetPageState::Request;
+  const Request r = net_page_.TakeRequest();
+  if (r == Request::kNone) return;
+  if (r == Request::kLeave) {
+    keep_hosting_ = false;
+    if (net_ != nullptr && !net_over_) {
+      LeaveNetGame();
+    } else {
+      net_.reset();  // a link still closing after a game
+    }
+    return;
+  }
+  NetStart start;
+  start.role = r == Request::kHost ? NetStart::Role::kHost : NetStart::Role::kJoin;
+  start.address = net_page_.address;
+  start.port = static_cast<uint16_t>(net_page_.port);
+  // The page asks again for each game.
+  keep_hosting_ = false;
+  if (net_ != nullptr && net_over_) net_.reset();
+  std::string why;
+  if (!StartNetGame(start, &why)) {
+    std::fprintf(stderr, "brimvale: no network game: %s\n", why.c_str());
+    net_page_.status = start.role == NetStart::Role::kHost
+                           ? "Nie mozna otworzyc portu " + std::to_string(start.port)
+                           : "Nie mozna polaczyc z " + start.address;
+  } else {
+    net_page_.status.clear();
+  }
+}
+
+void MainWindow::ShowNetLink() {
+  using Link = settings::NetPageState::Link;
+  if (net_ == nullptr || net_over_) {
+    net_page_.link = Link::kOff;
+    return;
+  }
+  const net::NetGame& g = net_->game();
+  const bool host = g.role() == net::Role::kHost;
+  if (g.state() == net::NetGame::State::kConnecting) {
+    net_page_.link = host ? Link::kHosting : Link::kJoining;
+    net_page_.status = host ? net::kWaitingText : net::kConnectingText;
+  } else {
+    net_page_.link = host ? Link::kConnectedHost : Link::kConnectedGuest;
+    net_page_.status = g.waiting() ? net::kWaitingText : "";
+  }
+}
+
+void MainWindow::NetGameBegan() {
+  // This run's own replay ends here; the network game has its own.
+  net_began_ = true;
+  recording_.Finish();
+  overlay_.message_timer = 0;
+  // A guest plays by the host's settings and level: the options window
+  // shows them, and changes nothing, until the game is over.
+  if (options_form_ != nullptr && net_->game().role() == net::Role::kGuest) {
+    const net::Welcome& host = net_->game().session().start();
+    options_form_->BeginReadOnly(host.options.settings, host.options.live);
   }
 }
 
@@ -360,7 +418,10 @@ void MainWindow::NetGameOver() {
   } else if (!e.message.empty() && e.reason != net::EndReason::kDone) {
     std::fprintf(stderr, "brimvale: network game: %s\n", e.message.c_str());
   }
+  // The player's own settings back before the world starts over with them.
+  if (options_form_ != nullptr) options_form_->EndReadOnly();
   if (e.played) StartOverOnTheMenu();
+  net_page_.status = !e.message.empty() ? e.message : e.played ? "Gra zakonczona" : "";
   overlay_.message = e.message;
   overlay_.message_timer = e.message_timer;
 }

@@ -28,6 +28,7 @@
 #include "render/frame_renderer.h"
 #include "render/game_resources.h"
 #include "settings/live_options.h"
+#include "settings/net_choice.h"
 #include "settings/screen_settings_file.h"
 #include "sim/host.h"
 #include "sound/sound_bank.h"
@@ -117,6 +118,9 @@ class MainWindow final : public sim::Host {
   void LeaveNetGame();
   // A host that, after each network game, waits for the next guest.
   void set_keep_hosting(bool on) { keep_hosting_ = on; }
+  // What the options window's "Sieć" page asks for and shows: its requests
+  // are carried out at the next pass, the link and a status line written back.
+  settings::NetPageState& net_page() { return net_page_; }
   // Once every pass, before the frame timer: the network and what it leads to.
   void PollNetwork();
   // Null without network play.
@@ -157,6 +161,9 @@ class MainWindow final : public sim::Host {
 
  private:
   bool NetGameShown() const;
+  void TakeNetPageRequest();
+  void ShowNetLink();
+  void NetGameBegan();
   void NetStep();
   void NetGameOver();
   // A fresh world on the menu level, as a run's start, recorded anew.
@@ -196,6 +203,7 @@ class MainWindow final : public sim::Host {
   bool keep_hosting_ = false;
   std::optional<NetStart> net_start_;  // the last one asked for
   std::string net_replay_path_;
+  settings::NetPageState net_page_;
   render::FrameOverlay overlay_;  // over every frame; empty draws nothing
 
   std::function<void()> after_frame_;

@@ -135,6 +135,8 @@ TEST(WrapText, BreaksAtSpacesCutsLongWordsAndMarksWhatDoesNotFit) {
       {"jeden dwa trzy cztery pięć", 10, 2, {"jeden dwa", "trzy..."}},
       {"abcdefghij klmnopqrst uvw", 10, 2, {"abcdefghij", "klmnopq..."}},
       {"a b", 10, 0, {}},
+      {"jeden\ndwa trzy\r\n\ncztery", 20, 5, {"jeden", "dwa trzy", "cztery"}},
+      {"tab\tby\x01", 20, 5, {"tab by\x01"}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WrapText(c.text, c.width, c.max_lines), c.lines) << c.text;

@@ -121,8 +121,8 @@ void PrintMirror(const bv::game::World& w, bool anti, bool dirt) {
   std::printf("\n");
 }
 
-void PrintState(const OptionsForm& f, const bv::game::World& w,
-                const bv::settings::ScreenSettings& ini) {
+void PrintState(const OptionsForm& f, const bv::settings::OptionsDialog& d,
+                const bv::game::World& w, const bv::settings::ScreenSettings& ini) {
   std::printf(
       "state visible=%d hud_alpha=%d hud_trans_bar=%d map_trans_bar=%d anti=%d dirt=%d showfps=%d "
       "dif_level=%d multi_tryb=%d frag_bar=%d point_bar=%d arenamode=%d reitem_bar=%d "
@@ -135,7 +135,8 @@ void PrintState(const OptionsForm& f, const bv::game::World& w,
   for (int k = 0; k < bv::settings::kKeyEditCount; ++k) {
     std::printf("%s%d", k ? "," : "", f.key(k));
   }
-  std::printf(" read_only=%d net_role=%s net_port=%d net_address=%s\n", f.read_only(),
+  std::printf(" read_only=%d editing_text=%d net_role=%s net_port=%d net_address=%s\n",
+              f.read_only(), d.editing_text(),
               ini.net_role() == bv::settings::NetRole::kJoin ? "join" : "host", ini.net_port(),
               ini.net_address().c_str());
 }
@@ -151,6 +152,17 @@ void PrintLayout() {
   line("mode_list", L::kModeList);
   line("c1_up", L::KeyEdit(0));
   line("close_button", L::kCloseButton);
+  // The "Sieć" page's controls, where the page stands when its tab is shown.
+  namespace N = bv::settings::net_layout;
+  auto page = [&](const char* name, const L::Box& b) {
+    line(name, L::kExtraPageClient.At(b.x, b.y, b.w, b.h));
+  };
+  page("net_host", N::kHostRadio);
+  page("net_join", N::kJoinRadio);
+  page("net_address", N::kAddress);
+  page("net_port", N::kPort);
+  page("net_start", N::kStart);
+  page("net_leave", N::kLeave);
 }
 
 // The stand-in main window shows the mirrored colours at the panel's alpha,
@@ -297,7 +309,7 @@ int Run(const Args& args) {
         });
       }
     }
-    if (g_state.exchange(false)) PrintState(form, *world, ini_settings);
+    if (g_state.exchange(false)) PrintState(form, dialog, *world, ini_settings);
     const Uint64 now = SDL_GetTicks64();
     if (now - last_main_frame >= 33) {
       last_main_frame = now;
