@@ -1,5 +1,6 @@
 #include "settings/net_page.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "settings/options_dialog.h"
@@ -136,8 +137,13 @@ void Draw(PageCanvas& c, NetPageState& state, ScreenSettings& choice, View& view
   c.Bevel(layout::Box{0, y, kW, 2});
   y += 8;
   y = Lines(c, y, LinkLine(state), 3);
-  if (!state.status.empty()) y = Lines(c, y + 4, state.status, 6);
-  Lines(c, layout::kExtraPageClient.h - 4 * kLine, kAbout, 4);
+  // The status takes the room down to the note at the page's foot.
+  const int note_top = layout::kExtraPageClient.h - 4 * kLine;
+  if (!state.status.empty()) {
+    const int room = std::max(1, (note_top - 4 - (y + 4)) / kLine);
+    Lines(c, y + 4, state.status, static_cast<std::size_t>(room));
+  }
+  Lines(c, note_top, kAbout, 4);
 }
 
 }  // namespace

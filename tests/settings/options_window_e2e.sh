@@ -167,6 +167,9 @@ xdotool type --delay 30 '27a000'
 wait_state 'net_port=27000 ' || fail "the port field did not take the digits"
 click net_start
 wait_for 100 has_line '^net-request join 127.0.0.1x 27000$' || fail "the page made no join request"
+# Connecting now (as the program plays it): "Rozłącz" is the one button left.
+click net_leave
+wait_for 100 has_line '^net-request leave$' || fail "the page made no leave request"
 wait_state 'hud_trans_bar=230 .*read_only=1 ' || fail "a read-only control changed"
 "$CLOSER" "$WID" || fail "cannot send the close request"
 wait_for 100 has_line '^closed$' || fail "the read-only window did not close"

@@ -9,9 +9,10 @@
 // writes a screenshot of the options window (--screenshot FILE), SIGUSR2
 // prints the controls and the world's panel alpha ("state ..."). Like the
 // game's, the window has the "Pad" page, listing the pads plugged in, and
-// the "Sieć" page, whose choice brimvale.ini keeps; it has no network, so a
-// button there only prints its request ("net-request ..."). --read-only
-// shows the window as a connected guest sees it.
+// the "Sieć" page, whose choice brimvale.ini keeps. It has no network: a
+// button there prints its request ("net-request ...") and the page shows the
+// link as waiting (a host) or connecting (a guest) until "Rozłącz".
+// --read-only shows the window as a connected guest sees it.
 
 #include <SDL.h>
 #include <signal.h>
@@ -274,12 +275,18 @@ int Run(const Args& args) {
         break;
       case bv::settings::NetPageState::Request::kHost:
         std::printf("net-request host %d\n", net.port);
+        net.link = bv::settings::NetPageState::Link::kHosting;
         break;
       case bv::settings::NetPageState::Request::kJoin:
         std::printf("net-request join %s %d\n", net.address.c_str(), net.port);
+        net.link = bv::settings::NetPageState::Link::kJoining;
         break;
       case bv::settings::NetPageState::Request::kLeave:
         std::printf("net-request leave\n");
+        net.link = bv::settings::NetPageState::Link::kOff;
+        net.status =
+            "brimvale-options nie ma sieci: to tylko podgl\xB9"
+            "d strony.";
         break;
     }
 
