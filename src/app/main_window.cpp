@@ -6,16 +6,28 @@
 
 #include "app/startup_texts.h"
 #include "game/paths.h"
+#include "game/phases.h"
 #include "media/error_codes.h"
 #include "media/sdl_error.h"
 #include "media/sdl_keyboard.h"
+#include "replay/records.h"
+#include "replay/stepper.h"
 #include "settings/options_form.h"
+#include "sim/input_frame.h"
 #include "sim/play_clock.h"
+#include "sim/rules_version.h"
 #include "sim/tick.h"
 
 namespace bv::app {
 
 using render::ImageLoadResult;
+
+namespace {
+
+const char* const kNetStartFailedText = "Nie mozna rozpoczac gry sieciowej";
+constexpr int16_t kOverlayMessageTicks = 1020;
+
+}  // namespace
 
 MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOptions& live,
                        std::string program_dir)
@@ -37,6 +49,7 @@ MainWindow::MainWindow(Application& app, MessageBoxes& boxes, settings::LiveOpti
   timer_.set_may_process(true);
   timer_.set_may_render(true);
   timer_.set_may_real_time(true);
+  frame_->set_overlay(&overlay_);
 
   // The screen settings are ours alone: a damaged file costs only them, with a line why.
   const settings::ScreenSettingsLoad screen = screen_file_.Load();
@@ -153,6 +166,11 @@ void MainWindow::StartRecording() {
 void MainWindow::Close() {
   if (closing_ || fatal_) return;
   closing_ = true;
+  // The other side hears we left before the link goes.
+  if (net_ != nullptr) {
+    net_->game().Leave();
+    net_->game().Poll();
+  }
   recording_.Finish();
   // FormClose: a save that fails is reported fatally, which ends the program too.
   if (options_form_ != nullptr) options_form_->SaveSettings();
@@ -164,6 +182,7 @@ void MainWindow::Close() {
 }
 
 void MainWindow::FormDestroy() {
+  net_.reset();
   recording_.Finish();
   device_.Shutdown();
   resources_->Release();
@@ -191,13 +210,37 @@ void MainWindow::HandleEvent(const SDL_Event& event) {
   }
 }
 
+const game::World& MainWindow::shown_world() const {
+  if (NetGameShown()) {
+    if (const game::World* w = net_->game().world()) return *w;
+  }
+  return *world_;
+}
+
+bool MainWindow::NetGameShown() const {
+  if (net_ == nullptr || net_over_) return false;
+  const net::NetGame::State s = net_->game().state();
+  return s == net::NetGame::State::kPlaying || s == net::NetGame::State::kClosing;
+}
+
 void MainWindow::RenderRender() {
-  if (!frame_->Render(*world_, resources_loaded_, live_, timer_.frame_rate())) return;
+  overlay_.notice.clear();
+  if (net_ != nullptr && !net_over_) {
+    const net::NetGame& g = net_->game();
+    if (g.state() == net::NetGame::State::kConnecting) {
+      overlay_.notice = g.role() == net::Role::kHost ? net::kWaitingText : net::kConnectingText;
+    } else if (g.waiting()) {
+      overlay_.notice = net::kWaitingText;
+    }
+  }
+  if (!frame_->Render(shown_world(), resources_loaded_, live_, timer_.frame_rate())) return;
   ++frames_;
   if (after_frame_) after_frame_();
 }
 
 void MainWindow::RenderRealTime(double delta) {
+  // A network game's clock moves one step a step, the same on both sides.
+  if (NetGameShown()) return;
   recording_.RealTime(delta);
   sim::AdvancePlayClock(*world_, delta);
 }
@@ -205,6 +248,10 @@ void MainWindow::RenderRealTime(double delta) {
 void MainWindow::RenderProcess() {
   // After a close (level -1 in an earlier step of this pass) no tick runs.
   if (closing_ || app_.terminated()) return;
+  if (NetGameShown()) {
+    NetStep();
+    return;
+  }
   game::KeySource& keys = pads_.keys() != nullptr ? *pads_.keys()
                           : kb_ != nullptr        ? static_cast<game::KeySource&>(*kb_)
                                                   : no_keys_;
@@ -212,7 +259,184 @@ void MainWindow::RenderProcess() {
                sim::TickServices{recording_.BeforeStep(keys), sounds_, live_, *this, levels_});
   recording_.AfterStep();
   ++ticks_;
+  // Our message after a network game gives way to any the game sets.
+  if (overlay_.message_timer > 0) {
+    overlay_.message_timer = world_->center_message_timer > 0 ? 0 : overlay_.message_timer - 1;
+  }
   if (close_requested_) Close();
+}
+
+void MainWindow::NetStep() {
+  game::KeySource& keys = pads_.keys() != nullptr ? *pads_.keys()
+                          : kb_ != nullptr        ? static_cast<game::KeySource&>(*kb_)
+                                                  : no_keys_;
+  keys.Update();
+  // Read under this side's own key bindings.
+  if (net_->game().Step(sim::ReadInputFrame(keys, world_->key_codes))) ++ticks_;
+  if (net_->game().state() == net::NetGame::State::kOver) NetGameOver();
+}
+
+bool MainWindow::StartNetGame(const NetStart& start, std::string* error) {
+  if (net_ != nullptr && !net_over_) {
+    *error = "a network game is already running";
+    return false;
+  }
+  net_.reset();
+  net_began_ = net_over_ = false;
+  net_start_ = start;
+  const NetPlay::Services services{places_, levels_, sounds_, ReplaysFolder(places_.replays_dir)};
+  if (start.role == NetStart::Role::kJoin) {
+    net_ = NetPlay::Join(start.address, start.port, services, error);
+  } else {
+    net::Welcome offer;
+    offer.seed = ClockSeed();
+    offer.level_number = 1;
+    offer.two_players = 1;
+    // The shutters are closed at the start; they open on level 1.
+    offer.transition = game::kSetupPoint;
+    offer.options = replay::CaptureOptions(*world_, live_);
+    if (start.mode) offer.options.settings.multi_tryb = *start.mode;
+    if (!start.level.empty()) {
+      const std::optional<std::string> name = game::GameName(start.level);
+      const std::string path = !name                ? std::string()
+                               : start.custom_level ? game::CustomLevelPath(*name)
+                                                    : game::CampaignLevelPath(*name, 1);
+      if (path.empty() || !levels_.Exists(path)) {
+        *error = std::string(start.custom_level ? "no custom level " : "no campaign ") +
+                 start.level;
+        return false;
+      }
+      settings::LiveOptions& live = offer.options.live;
+      live.set_level_source(start.custom_level ? settings::LevelSource::kCustom
+                                               : settings::LevelSource::kCampaign);
+      live.set_level_list({*name});
+    }
+    net_ = NetPlay::Host(start.port, offer, services, error);
+  }
+  if (net_ == nullptr) {
+    overlay_.message = kNetStartFailedText;
+    overlay_.message_timer = kOverlayMessageTicks;
+  }
+  return net_ != nullptr;
+}
+
+void MainWindow::LeaveNetGame() {
+  if (net_ != nullptr && !net_over_) net_->game().Leave();
+}
+
+void MainWindow::PollNetwork() {
+  TakeNetPageRequest();
+  if (net_ != nullptr) {
+    net::NetGame& g = net_->game();
+    g.Poll();
+    if (!net_began_ && NetGameShown()) NetGameBegan();
+    if (!net_over_ && g.state() == net::NetGame::State::kOver) NetGameOver();
+    if (net_over_ && g.done()) {
+      net_.reset();
+      if (keep_hosting_ && net_start_ && net_start_->role == NetStart::Role::kHost && !closing_) {
+        const NetStart again = *net_start_;
+        std::string why;
+        if (!StartNetGame(again, &why)) {
+          std::fprintf(stderr, "brimvale: cannot host again: %s\n", why.c_str());
+        }
+      }
+    }
+  }
+  ShowNetLink();
+}
+
+void MainWindow::TakeNetPageRequest() {
+  using Request = settings::NetPageState::Request;
+  const Request r = net_page_.TakeRequest();
+  if (r == Request::kNone) return;
+  if (r == Request::kLeave) {
+    keep_hosting_ = false;
+    if (net_ != nullptr && !net_over_) {
+      LeaveNetGame();
+    } else {
+      net_.reset();  // a link still closing after a game
+    }
+    return;
+  }
+  NetStart start;
+  start.role = r == Request::kHost ? NetStart::Role::kHost : NetStart::Role::kJoin;
+  start.address = net_page_.address;
+  start.port = static_cast<uint16_t>(net_page_.port);
+  // The page asks again for each game.
+  keep_hosting_ = false;
+  if (net_ != nullptr && net_over_) net_.reset();
+  std::string why;
+  if (!StartNetGame(start, &why)) {
+    std::fprintf(stderr, "brimvale: no network game: %s\n", why.c_str());
+    net_page_.status = start.role == NetStart::Role::kHost
+                           ? "Nie mozna otworzyc portu " + std::to_string(start.port)
+                           : "Nie mozna polaczyc z " + start.address;
+  } else {
+    net_page_.status.clear();
+  }
+}
+
+void MainWindow::ShowNetLink() {
+  using Link = settings::NetPageState::Link;
+  if (net_ == nullptr || net_over_) {
+    net_page_.link = Link::kOff;
+    return;
+  }
+  const net::NetGame& g = net_->game();
+  const bool host = g.role() == net::Role::kHost;
+  if (g.state() == net::NetGame::State::kConnecting) {
+    net_page_.link = host ? Link::kHosting : Link::kJoining;
+    net_page_.status = host ? net::kWaitingText : net::kConnectingText;
+  } else {
+    net_page_.link = host ? Link::kConnectedHost : Link::kConnectedGuest;
+    net_page_.status = g.waiting() ? net::kWaitingText : "";
+  }
+}
+
+void MainWindow::NetGameBegan() {
+  // This run's own replay ends here; the network game has its own.
+  net_began_ = true;
+  recording_.Finish();
+  overlay_.message_timer = 0;
+  // A guest plays by the host's settings and level: the options window
+  // shows them, and changes nothing, until the game is over.
+  if (options_form_ != nullptr && net_->game().role() == net::Role::kGuest) {
+    const net::Welcome& host = net_->game().session().start();
+    options_form_->BeginReadOnly(host.options.settings, host.options.live);
+  }
+}
+
+void MainWindow::NetGameOver() {
+  net_over_ = true;
+  const net::NetGame& g = net_->game();
+  const net::NetEnding& e = *g.ending();
+  if (!net_->replay_path().empty()) net_replay_path_ = net_->replay_path();
+  if (g.session().end_reason() == net::EndReason::kDesync) {
+    const std::string dump = net_->WriteDesyncDump();
+    std::fprintf(stderr, "brimvale: the network game went out of step; replay %s, dump %s\n",
+                 net_->replay_path().c_str(), dump.c_str());
+  } else if (!e.message.empty() && e.reason != net::EndReason::kDone) {
+    std::fprintf(stderr, "brimvale: network game: %s\n", e.message.c_str());
+  }
+  // The player's own settings back before the world starts over with them.
+  if (options_form_ != nullptr) options_form_->EndReadOnly();
+  if (e.played) StartOverOnTheMenu();
+  net_page_.status = !e.message.empty() ? e.message : e.played ? "Gra zakonczona" : "";
+  overlay_.message = e.message;
+  overlay_.message_timer = e.message_timer;
+}
+
+void MainWindow::StartOverOnTheMenu() {
+  recording_.Finish();
+  const replay::ReplayOptions options = replay::CaptureOptions(*world_, live_);
+  replay::Header h;
+  h.rules_version = sim::kRulesVersion;
+  h.seed = seed_ = ClockSeed();
+  h.level_number = 0;
+  h.transition = game::kSetupPoint;
+  h.two_players = 0;
+  replay::Stepper(*world_, live_, sounds_, *this, levels_).Start(h, options);
+  StartRecording();
 }
 
 std::string ProgramDirectory() {

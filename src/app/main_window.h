@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/game_screen.h"
 #include "app/game_pads.h"
 #include "app/message_boxes.h"
+#include "app/net_play.h"
 #include "app/replay_recording.h"
 #include "app/sound_counter.h"
 #include "game/key_source.h"
@@ -25,6 +28,7 @@
 #include "render/frame_renderer.h"
 #include "render/game_resources.h"
 #include "settings/live_options.h"
+#include "settings/net_choice.h"
 #include "settings/screen_settings_file.h"
 #include "sim/host.h"
 #include "sound/sound_bank.h"
@@ -104,6 +108,28 @@ class MainWindow final : public sim::Host {
   // one the options are only marked visible.
   void OpenOptions() override;
 
+  // Network play. Host: listens and, once a guest joins, plays level 1 for
+  // two players under this side's settings and level choice (or the ones
+  // asked for); join: plays the host's game as player 2. False, with the
+  // reason (also shown in the centre band), when it cannot start; a game
+  // already running is left first.
+  bool StartNetGame(const NetStart& start, std::string* error);
+  // This side leaves the network game (both return to the menu level).
+  void LeaveNetGame();
+  // A host that, after each network game, waits for the next guest.
+  void set_keep_hosting(bool on) { keep_hosting_ = on; }
+  // What the options window's "Sieć" page asks for and shows: its requests
+  // are carried out at the next pass, the link and a status line written back.
+  settings::NetPageState& net_page() { return net_page_; }
+  // Once every pass, before the frame timer: the network and what it leads to.
+  void PollNetwork();
+  // Null without network play.
+  const NetPlay* net() const { return net_.get(); }
+  // The last network game's replay file; empty before one started.
+  const std::string& net_replay_path() const { return net_replay_path_; }
+  // The world drawn: the network game's while one runs, else the window's own.
+  const game::World& shown_world() const;
+
   // Called after every frame drawn (screenshots).
   void set_after_frame(std::function<void()> f) { after_frame_ = std::move(f); }
 
@@ -131,8 +157,18 @@ class MainWindow final : public sim::Host {
   bool closed() const { return closing_; }
   long frames_drawn() const { return frames_; }
   long ticks_run() const { return ticks_; }
+  const render::FrameOverlay& overlay() const { return overlay_; }
 
  private:
+  bool NetGameShown() const;
+  void TakeNetPageRequest();
+  void ShowNetLink();
+  void NetGameBegan();
+  void NetStep();
+  void NetGameOver();
+  // A fresh world on the menu level, as a run's start, recorded anew.
+  void StartOverOnTheMenu();
+
   Application& app_;
   MessageBoxes& boxes_;
   settings::LiveOptions& live_;
@@ -161,6 +197,14 @@ class MainWindow final : public sim::Host {
   settings::OptionsForm* options_form_ = nullptr;
   uint32_t seed_ = 0;  // the random source's, for the replay
   ReplayRecording recording_{*world_, live_};
+  std::unique_ptr<NetPlay> net_;
+  bool net_began_ = false;
+  bool net_over_ = false;
+  bool keep_hosting_ = false;
+  std::optional<NetStart> net_start_;  // the last one asked for
+  std::string net_replay_path_;
+  settings::NetPageState net_page_;
+  render::FrameOverlay overlay_;  // over every frame; empty draws nothing
 
   std::function<void()> after_frame_;
   bool resources_loaded_ = false;

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "media/sdl_keyboard.h"
+#include "settings/net_page.h"
 #include "settings/pad_page.h"
 #include "settings/screen_page.h"
 
@@ -26,6 +27,7 @@ bool OptionsWindow::Create(std::string* error) {
   if (!dialog_.Create(main_.window(), error)) return false;
   settings::AddPadPage(dialog_, main_.pads().slots());
   settings::AddScreenPage(dialog_, main_.screen_settings());
+  settings::AddNetPage(dialog_, main_.net_page(), main_.screen_settings());
   // Its result is not checked: a reader that cannot start finds no key down.
   con_ = media::MakeSdlInputReader(dialog_.window());
   con_->Initialize();

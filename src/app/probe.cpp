@@ -79,20 +79,41 @@ const char* Probe::FocusName() const {
   return focused == main_.window() ? "game" : "options";
 }
 
+namespace {
+
+const char* NetStateName(const NetPlay* net) {
+  if (net == nullptr) return "none";
+  const net::NetGame& g = net->game();
+  switch (g.state()) {
+    case net::NetGame::State::kConnecting: return "connecting";
+    case net::NetGame::State::kPlaying: return g.waiting() ? "waiting" : "playing";
+    case net::NetGame::State::kClosing: return "closing";
+    case net::NetGame::State::kOver: return "over";
+  }
+  return "none";
+}
+
+}  // namespace
+
 void Probe::PrintState() {
-  const game::World& w = main_.world();
+  // The world drawn: the network game's while one runs.
+  const game::World& w = main_.shown_world();
   const game::PlayerState& p1 = w.players[0];
   const game::PlayerState& p2 = w.players[1];
   std::printf(
       "state passes=%ld ticks=%ld frames=%ld fps=%d loaded=%d level=%d transition=%d "
       "two_players=%d second_player=%d p1=%.1f,%.1f p2=%.1f,%.1f health=%d options=%d "
-      "sounds=%ld silent_sounds=%ld minutes=%d steps=%.1f focus=%s\n",
+      "sounds=%ld silent_sounds=%ld minutes=%d steps=%.1f focus=%s net=%s net_steps=%u "
+      "overlay=%d net_replay=%s\n",
       passes_, main_.ticks_run(), main_.frames_drawn(), main_.timer().frame_rate(),
       main_.resources_loaded() ? 1 : 0, w.level_number, w.transition, w.two_players,
       w.second_player, static_cast<double>(p1.x), static_cast<double>(p1.y),
       static_cast<double>(p2.x), static_cast<double>(p2.y), p1.health,
       main_.live().options_visible() ? 1 : 0, main_.sounds().played(), main_.sounds().silent(),
-      w.clock_minutes, w.clock_steps, FocusName());
+      w.clock_minutes, w.clock_steps, FocusName(), NetStateName(main_.net()),
+      main_.net() != nullptr ? main_.net()->game().confirmed_steps() : 0u,
+      main_.overlay().message_timer,
+      main_.net_replay_path().empty() ? "-" : main_.net_replay_path().c_str());
   PrintScreen();
 }
 

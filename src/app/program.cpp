@@ -31,6 +31,7 @@ void RunLoop(Application& app, MainWindow& main, OptionsWindow& options, Probe* 
     focus.Settle();
     if (app.terminated()) break;
     options.Pump();
+    main.PollNetwork();
     main.timer().Pass();
     if (probe != nullptr) probe->Poll();
     main.screen().Update();
@@ -39,7 +40,7 @@ void RunLoop(Application& app, MainWindow& main, OptionsWindow& options, Probe* 
   }
 }
 
-int RunProgram(const std::string& program_dir, MessageBoxes& boxes) {
+int RunProgram(const std::string& program_dir, MessageBoxes& boxes, const CommandLine& command) {
   Application app;
   settings::LiveOptions live;
   auto main = std::make_unique<MainWindow>(app, boxes, live, program_dir);
@@ -59,6 +60,13 @@ int RunProgram(const std::string& program_dir, MessageBoxes& boxes) {
   }
   main->set_options_form(&options->form());
   main->StartRecording();
+  if (command.net && !app.terminated()) {
+    main->set_keep_hosting(true);
+    std::string why;
+    if (!main->StartNetGame(*command.net, &why)) {
+      std::fprintf(stderr, "brimvale: no network game: %s\n", why.c_str());
+    }
+  }
 
   std::unique_ptr<Probe> probe = Probe::FromEnvironment(*main);
   if (!app.terminated()) {

@@ -9,13 +9,13 @@ namespace bv::net {
 const char* const kWaitingText = "Czekam na drugiego gracza...";
 const char* const kDesyncText = "Rozsynchronizowanie";
 const char* const kLostText = "Utracono polaczenie";
+const char* const kPeerLeftText = "Drugi gracz opuscil gre";
 
 namespace {
 
 constexpr size_t kMaxPendingHashes = 64;
 
 const char* const kNoHostText = "Nie mozna polaczyc z gospodarzem";
-const char* const kPeerLeftText = "Drugi gracz opuscil gre";
 
 // A refusal for the guest's identity, or nullopt when the games match.
 std::optional<RefuseReason> Mismatch(const Identity& a, const Identity& b) {

@@ -41,6 +41,7 @@ enum class EndReason {
 extern const char* const kWaitingText;  // while the remote keys are too late
 extern const char* const kDesyncText;
 extern const char* const kLostText;
+extern const char* const kPeerLeftText;
 
 struct SessionStats {
   uint64_t packets_in = 0;
@@ -98,6 +99,8 @@ class Session {
   const game::World& world() const { return rollback_->world(); }
   const SessionStats& stats() const { return stats_; }
   uint32_t peer_ack() const { return peer_ack_; }
+  // The peer said its game is over (it has every step it needs).
+  bool peer_done() const { return peer_done_; }
 
   // After a desync: the step count and our confirmed world at it.
   uint32_t desync_steps() const { return desync_steps_; }

@@ -52,6 +52,11 @@ void DrawHudPanels(FrameContext& f);
 void DrawHudTexts(FrameContext& f, HudStrings& s);
 void DrawTransitionOverlay(FrameContext& f);
 void DrawCenterMessage(FrameContext& f);
+// The centre message's band, fading with its timer as the tick counts it
+// down from 1020, centred on the line centre_y.
+void DrawMessageBand(DrawDevice& device, BitmapFont* font, const std::string& text,
+                     int16_t timer, int32_t centre_y);
+constexpr int32_t kCenterMessageY = 240;
 void DrawFrameRate(FrameContext& f, HudStrings& s, int frame_rate);
 
 // Appends a decimal number without separators.

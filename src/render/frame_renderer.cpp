@@ -6,6 +6,14 @@
 
 namespace bv::render {
 
+namespace {
+
+// A notice is drawn as a fresh centre message, one band lower.
+constexpr int16_t kNoticeTimer = 1020;
+constexpr int32_t kNoticeY = kCenterMessageY + 40;
+
+}  // namespace
+
 bool FrameRenderer::Render(const game::World& world, bool resources_loaded,
                            const settings::LiveOptions& options, int frame_rate) {
   // Nothing is drawn while start-up is still loading images.
@@ -36,6 +44,12 @@ void FrameRenderer::DrawFrame(const game::World& world, bool show_fps, int frame
   DrawTransitionOverlay(f);
   DrawCenterMessage(f);
   if (show_fps) DrawFrameRate(f, strings_, frame_rate);
+  if (overlay_ != nullptr) {
+    DrawMessageBand(d, font, overlay_->message, overlay_->message_timer, kCenterMessageY);
+    if (!overlay_->notice.empty()) {
+      DrawMessageBand(d, font, overlay_->notice, kNoticeTimer, kNoticeY);
+    }
+  }
   d.EndScene();
   d.Present();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "game/world.h"
 #include "render/frame_images.h"
 #include "render/hud_strings.h"
@@ -10,6 +13,16 @@ namespace bv::render {
 
 class BitmapFont;
 class DrawDevice;
+
+// What the program lays over the game's frame, drawn last; without it the
+// frame is the game's own. A message shows exactly as the world's centre
+// message would (its band, fading with its timer); a notice stays at full
+// strength in a band just below the centre, clear of the centre message.
+struct FrameOverlay {
+  std::string message;
+  int16_t message_timer = 0;
+  std::string notice;
+};
 
 // Draws the game's picture of the world: the map around each player, the
 // sprites and markers, the heads-up display, the split-screen divider, the
@@ -24,6 +37,8 @@ class FrameRenderer {
       : device_(device), font_(font), images_(images) {}
 
   void set_font(BitmapFont* font) { font_ = font; }
+  // Drawn over every frame while set; must outlive its use.
+  void set_overlay(const FrameOverlay* overlay) { overlay_ = overlay; }
 
   // The render event: one whole frame (Clear to Present) once start-up has
   // loaded every resource, else nothing at all. True when it drew.
@@ -42,6 +57,7 @@ class FrameRenderer {
   DrawDevice& device_;
   BitmapFont* font_;
   const FrameImages& images_;
+  const FrameOverlay* overlay_ = nullptr;
   HudStrings strings_;
   MinimapLists minimap_;
 };

@@ -1,5 +1,6 @@
 #include "settings/net_page.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "settings/options_dialog.h"
@@ -29,8 +30,8 @@ constexpr const char* kConnectedGuest = "Po\xB3\xB9" "czono: grasz jako gracz 2.
                                         "Ustawienia i level wybiera host.";
 constexpr const char* kBadPort = "Port to liczba od 1024 do 65535.";
 constexpr const char* kNoAddress = "Wpisz adres hosta.";
-constexpr const char* kAbout = "Host gra jako gracz 1, go\x9C\xE6 jako gracz 2; ustawienia "
-                               "i level wybiera host.";
+constexpr const char* kAbout = "Host jest graczem 1, go\x9C\xE6 graczem 2. Ustawienia i level "
+                               "wybiera host.";
 // clang-format on
 
 constexpr int kW = 161;            // the page's width
@@ -97,47 +98,52 @@ void Draw(PageCanvas& c, NetPageState& state, ScreenSettings& choice, View& view
   const bool join = choice.net_role() == NetRole::kJoin;
 
   c.BeginDisabled(!idle);
-  if (c.Radio(layout::Box{0, 0, kW, 17}, kHostRadio, !join)) {
+  if (c.Radio(net_layout::kHostRadio, kHostRadio, !join)) {
     choice.set(ScreenSetting::kNetRole, static_cast<int>(NetRole::kHost));
     view.message.clear();
   }
-  if (c.Radio(layout::Box{0, 18, kW, 17}, kJoinRadio, join)) {
+  if (c.Radio(net_layout::kJoinRadio, kJoinRadio, join)) {
     choice.set(ScreenSetting::kNetRole, static_cast<int>(NetRole::kJoin));
     view.message.clear();
   }
-  c.Text(layout::Box{0, 42, kW, 13}, kAddressLabel);
+  c.Text(net_layout::kAddressLabel, kAddressLabel);
   // A host listens on every address it has: the field is the guest's.
   c.BeginDisabled(!join);
   std::string address = choice.net_address();
-  if (c.TextField("##net_address", layout::Box{0, 58, kW, 21}, &address, TextKind::kAddress,
+  if (c.TextField("##net_address", net_layout::kAddress, &address, TextKind::kAddress,
                   kMaxNetAddressLength)) {
     choice.set_text(TextSetting::kNetAddress, address);
     view.message.clear();
   }
   c.EndDisabled();
-  c.Text(layout::Box{0, 86, kW, 13}, kPortLabel);
-  if (c.TextField("##net_port", layout::Box{0, 102, 60, 21}, &view.port_text, TextKind::kDigits,
+  c.Text(net_layout::kPortLabel, kPortLabel);
+  if (c.TextField("##net_port", net_layout::kPort, &view.port_text, TextKind::kDigits,
                   kPortDigits)) {
     const int port = ParsePort(view.port_text);
     if (port >= 0) choice.set(ScreenSetting::kNetPort, port);
     view.message.clear();
   }
-  if (c.Button(layout::Box{0, 132, 78, 23}, join ? kJoinButton : kHostButton)) {
+  if (c.Button(net_layout::kStart, join ? kJoinButton : kHostButton)) {
     Start(state, choice, view);
   }
   c.EndDisabled();
 
   c.BeginDisabled(state.link == Link::kOff);
-  if (c.Button(layout::Box{83, 132, 78, 23}, kLeaveButton)) state.request = Request::kLeave;
+  if (c.Button(net_layout::kLeave, kLeaveButton)) state.request = Request::kLeave;
   c.EndDisabled();
 
-  int y = 164;
+  int y = net_layout::kMessagesTop;
   if (!view.message.empty()) y = Lines(c, y, view.message, 2) + 4;
   c.Bevel(layout::Box{0, y, kW, 2});
   y += 8;
   y = Lines(c, y, LinkLine(state), 3);
-  if (!state.status.empty()) y = Lines(c, y + 4, state.status, 6);
-  Lines(c, layout::kExtraPageClient.h - 3 * kLine, kAbout, 3);
+  // The status takes the room down to the note at the page's foot.
+  const int note_top = layout::kExtraPageClient.h - 4 * kLine;
+  if (!state.status.empty()) {
+    const int room = std::max(1, (note_top - 4 - (y + 4)) / kLine);
+    Lines(c, y + 4, state.status, static_cast<std::size_t>(room));
+  }
+  Lines(c, note_top, kAbout, 4);
 }
 
 }  // namespace
@@ -147,26 +153,29 @@ std::vector<std::string> WrapText(const std::string& text, std::size_t width,
   std::vector<std::string> lines;
   if (width == 0 || max_lines == 0) return lines;
   std::string line;
+  auto end_line = [&] {
+    if (!line.empty()) lines.push_back(line);
+    line.clear();
+  };
   std::size_t at = 0;
   while (at < text.size()) {
-    if (text[at] == ' ') {
+    const char c = text[at];
+    if (c == '\n') end_line();  // the app's own line breaks stand
+    if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
       ++at;
       continue;
     }
-    std::size_t end = text.find(' ', at);
+    std::size_t end = text.find_first_of(" \n\r\t", at);
     if (end == std::string::npos) end = text.size();
     // A word longer than a line goes in pieces of a line each.
     for (std::size_t piece = at; piece < end; piece += width) {
       const std::string word = text.substr(piece, std::min(width, end - piece));
-      if (!line.empty() && line.size() + 1 + word.size() > width) {
-        lines.push_back(line);
-        line.clear();
-      }
+      if (!line.empty() && line.size() + 1 + word.size() > width) end_line();
       line += (line.empty() ? "" : " ") + word;
     }
     at = end;
   }
-  if (!line.empty()) lines.push_back(line);
+  end_line();
   if (lines.size() > max_lines) {
     lines.resize(max_lines);
     std::string& last = lines.back();

@@ -427,7 +427,7 @@ bool OptionsDialog::Impl::EscapeCloses() {
     return false;
   }
   // A text field being typed in is left, keeping what was typed.
-  if (ctx->ActiveId != 0 && ctx->ActiveId == ctx->InputTextState.ID) {
+  if (ctx->ActiveId != 0 && ctx->ActiveId == ctx->InputTextState.ID) {  // editing_text()
     ContextScope scope(ctx);
     ImGui::ClearActiveID();
     return false;
@@ -515,6 +515,11 @@ void OptionsDialog::SetReadOnly(bool read_only) {
 
 bool OptionsDialog::read_only() const {
   return form_.read_only();
+}
+
+bool OptionsDialog::editing_text() const {
+  const ImGuiContext* ctx = impl_->ctx;
+  return ctx != nullptr && ctx->ActiveId != 0 && ctx->ActiveId == ctx->InputTextState.ID;
 }
 
 int OptionsDialog::width() const {

@@ -67,6 +67,9 @@ class OptionsDialog {
   void SetReadOnly(bool read_only);
   bool read_only() const;
 
+  // Whether a page's text field holds the keyboard now.
+  bool editing_text() const;
+
   // The client area's width: 585, or wider with extra pages.
   int width() const;
 

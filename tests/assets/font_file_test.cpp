@@ -7,6 +7,7 @@
 #include "data_paths.h"
 #include "font_file.h"
 #include "game/level_setup.h"
+#include "net/net_game.h"
 #include "media/le_bytes.h"
 #include "media/pattern_pages.h"
 #include "media/pixel_format.h"
@@ -128,6 +129,12 @@ TEST_F(FontFile, FitsTheHudLayout) {
                            "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
                            "mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm"}) {
     EXPECT_LT(font_.Width(game::LevelLoadFailedMessage(name)), 290) << name;
+  }
+  // Network play's messages and notices fit the band too.
+  for (const char* text : {net::kWaitingText, net::kConnectingText, net::kDesyncText,
+                           net::kLostText, net::kPeerLeftText, "Nie mozna rozpoczac gry sieciowej",
+                           "Nie mozna polaczyc z gospodarzem"}) {
+    EXPECT_LT(font_.Width(text), 290) << text;
   }
   // Real advance widths: proportional, not a fixed cell.
   EXPECT_LT(font_.Width("i"), font_.Width("W"));

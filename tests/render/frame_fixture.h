@@ -152,6 +152,7 @@ class FrameTest : public ::testing::Test {
     render::FrameRenderer renderer(device_, font_.loaded() ? &font_ : nullptr, images());
     settings::LiveOptions options;
     options.set_show_fps(show_fps);
+    renderer.set_overlay(overlay_);
     ASSERT_TRUE(renderer.Render(world(), true, options, frame_rate));
     minimap_ = renderer.minimap();
     Snap();
@@ -174,6 +175,7 @@ class FrameTest : public ::testing::Test {
   render::FrameImages frame_images_;
   render::MinimapLists minimap_;
   PixelSnapshot snapshot_;
+  const render::FrameOverlay* overlay_ = nullptr;  // what Draw lays over the frame
 };
 
 // Prints a pixel as r,g,b in failure messages.

@@ -244,6 +244,48 @@ TEST_F(FrameTextTest, TheCentreMessageFadesWithItsTimer) {
   EXPECT_EQ(At(170, 225), 0u);
 }
 
+// The program's own messages over the frame (network play): a message looks
+// exactly like the world's centre message; a notice stays strong one band lower.
+TEST_F(FrameTextTest, AnOverlayMessageLooksExactlyLikeTheCentreMessage) {
+  world().transition = -1;
+  std::vector<Color> expected;
+  const auto take = [this](std::vector<Color>& into) {
+    into.clear();
+    for (int y = 200; y < 310; ++y) {
+      for (int x = 160; x < 480; ++x) into.push_back(At(x, y));
+    }
+  };
+  for (int16_t timer : {1020, 700, 300}) {
+    world().center_message = "Utracono";
+    world().center_message_timer = timer;
+    overlay_ = nullptr;
+    Draw();
+    take(expected);
+    world().center_message_timer = 0;
+    render::FrameOverlay overlay;
+    overlay.message = "Utracono";
+    overlay.message_timer = timer;
+    overlay_ = &overlay;
+    Draw();
+    std::vector<Color> got;
+    take(got);
+    EXPECT_EQ(got, expected) << timer;
+    overlay_ = nullptr;
+  }
+
+  render::FrameOverlay notice;
+  notice.notice = "AB";
+  overlay_ = &notice;
+  Draw();
+  EXPECT_EQ(At(170, 225), 0u);       // no centre band
+  EXPECT_EQ(At(170, 265), kYellow);  // the notice's band
+  EXPECT_EQ(At(469, 294), kYellow);
+  EXPECT_EQ(At(314, 280), 0xFFFFFFu);
+  overlay_ = nullptr;
+  Draw();
+  EXPECT_EQ(At(170, 265), 0u);
+}
+
 TEST_F(FrameTextTest, TheFrameRateShowsBottomRightWhenTheOptionIsOn) {
   Draw(false, 87);
   EXPECT_EQ(At(550, 465), 0u);

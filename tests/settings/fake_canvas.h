@@ -22,6 +22,7 @@ class FakeCanvas final : public settings::PageCanvas {
   // Draws one frame of the page; what was drawn replaces the last frame's.
   void Frame(const settings::OptionsPage& page) {
     texts.clear();
+    text_boxes.clear();
     enabled.clear();
     fields.clear();
     depth_ = 0;
@@ -34,6 +35,7 @@ class FakeCanvas final : public settings::PageCanvas {
   // The last frame: texts in order, whether each captioned widget was
   // usable, each field's text.
   std::vector<std::string> texts;
+  std::vector<settings::layout::Box> text_boxes;  // where each text stood
   std::map<std::string, bool> enabled;
   std::map<std::string, std::string> fields;
   // Whether the texts, their lines joined by spaces, hold `text`.
@@ -49,11 +51,13 @@ class FakeCanvas final : public settings::PageCanvas {
   }
   bool balanced() const { return depth_ == 0; }
 
-  void Text(const settings::layout::Box&, const char* text, float) override {
+  void Text(const settings::layout::Box& b, const char* text, float) override {
     texts.emplace_back(text);
+    text_boxes.push_back(b);
   }
-  void Text(const settings::layout::Box&, const std::string& changing, float) override {
+  void Text(const settings::layout::Box& b, const std::string& changing, float) override {
     texts.push_back(changing);
+    text_boxes.push_back(b);
   }
   void Bevel(const settings::layout::Box&) override {}
   bool Bar(const char*, const settings::layout::Box&, int*, int, int, int) override {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "settings/fake_canvas.h"
 #include "settings/polish.h"
 
@@ -115,6 +117,18 @@ TEST_F(NetPageTest, AConnectedGuestSeesWhoRulesAndTheAppsStatusWrapped) {
   for (const std::string& t : canvas.texts) EXPECT_LE(t.size(), 24u) << t;
   EXPECT_TRUE(canvas.enabled[leave]);
   EXPECT_FALSE(canvas.enabled[connect] || canvas.enabled[start_host]);
+  // However long, the status stops above the note at the page's foot.
+  state.status = std::string(500, 'x');
+  Frame();
+  EXPECT_TRUE(canvas.Shows("xxx...")) << canvas.AllText();
+  EXPECT_TRUE(canvas.Shows(Pl("Host jest graczem 1, gość graczem 2."))) << canvas.AllText();
+  std::vector<layout::Box> boxes = canvas.text_boxes;
+  std::sort(boxes.begin(), boxes.end(),
+            [](const layout::Box& a, const layout::Box& b) { return a.y < b.y; });
+  for (size_t i = 0; i + 1 < boxes.size(); ++i) {
+    EXPECT_LE(boxes[i].bottom(), boxes[i + 1].y) << "lines overlap at " << boxes[i].y;
+  }
+  EXPECT_LE(boxes.back().bottom(), layout::kExtraPageClient.h);
   state.link = Link::kConnectedHost;
   Frame();
   EXPECT_TRUE(canvas.Shows(Pl("grasz jako gracz 1."))) << canvas.AllText();
@@ -135,6 +149,8 @@ TEST(WrapText, BreaksAtSpacesCutsLongWordsAndMarksWhatDoesNotFit) {
       {"jeden dwa trzy cztery pięć", 10, 2, {"jeden dwa", "trzy..."}},
       {"abcdefghij klmnopqrst uvw", 10, 2, {"abcdefghij", "klmnopq..."}},
       {"a b", 10, 0, {}},
+      {"jeden\ndwa trzy\r\n\ncztery", 20, 5, {"jeden", "dwa trzy", "cztery"}},
+      {"tab\tby\x01", 20, 5, {"tab by\x01"}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WrapText(c.text, c.width, c.max_lines), c.lines) << c.text;

@@ -9,9 +9,10 @@
 // writes a screenshot of the options window (--screenshot FILE), SIGUSR2
 // prints the controls and the world's panel alpha ("state ..."). Like the
 // game's, the window has the "Pad" page, listing the pads plugged in, and
-// the "Sieć" page, whose choice brimvale.ini keeps; it has no network, so a
-// button there only prints its request ("net-request ..."). --read-only
-// shows the window as a connected guest sees it.
+// the "Sieć" page, whose choice brimvale.ini keeps. It has no network: a
+// button there prints its request ("net-request ...") and the page shows the
+// link as waiting (a host) or connecting (a guest) until "Rozłącz".
+// --read-only shows the window as a connected guest sees it.
 
 #include <SDL.h>
 #include <signal.h>
@@ -55,8 +56,8 @@ struct Args {
   int scale = 1;  // the options window enlarged, as beside a scaled game window
 };
 
-void Usage() {
-  std::fprintf(stderr,
+void Usage(FILE* to = stderr) {
+  std::fprintf(to,
                "usage: brimvale-options [--dir PROGRAM_DIR] [--screenshot FILE] [--once]\n"
                "                        [--hidden] [--no-message-box] [--scale N] [--read-only]\n"
                "  --dir             the folder holding config.dat and data/ (default: this\n"
@@ -65,7 +66,9 @@ void Usage() {
                "  --once            end (saving config.dat) when the options window closes\n"
                "  --hidden          start with the options window closed (O opens it)\n"
                "  --no-message-box  report errors on stderr only\n"
-               "  --read-only       the window as a network game's guest sees it\n");
+               "  --scale N         the options window enlarged N times\n"
+               "  --read-only       the window as a network game's guest sees it\n"
+               "  --help            this text\n");
 }
 
 bool ParseArgs(int argc, char** argv, Args* args) {
@@ -119,8 +122,8 @@ void PrintMirror(const bv::game::World& w, bool anti, bool dirt) {
   std::printf("\n");
 }
 
-void PrintState(const OptionsForm& f, const bv::game::World& w,
-                const bv::settings::ScreenSettings& ini) {
+void PrintState(const OptionsForm& f, const bv::settings::OptionsDialog& d,
+                const bv::game::World& w, const bv::settings::ScreenSettings& ini) {
   std::printf(
       "state visible=%d hud_alpha=%d hud_trans_bar=%d map_trans_bar=%d anti=%d dirt=%d showfps=%d "
       "dif_level=%d multi_tryb=%d frag_bar=%d point_bar=%d arenamode=%d reitem_bar=%d "
@@ -133,7 +136,8 @@ void PrintState(const OptionsForm& f, const bv::game::World& w,
   for (int k = 0; k < bv::settings::kKeyEditCount; ++k) {
     std::printf("%s%d", k ? "," : "", f.key(k));
   }
-  std::printf(" read_only=%d net_role=%s net_port=%d net_address=%s\n", f.read_only(),
+  std::printf(" read_only=%d editing_text=%d net_role=%s net_port=%d net_address=%s\n",
+              f.read_only(), d.editing_text(),
               ini.net_role() == bv::settings::NetRole::kJoin ? "join" : "host", ini.net_port(),
               ini.net_address().c_str());
 }
@@ -149,6 +153,17 @@ void PrintLayout() {
   line("mode_list", L::kModeList);
   line("c1_up", L::KeyEdit(0));
   line("close_button", L::kCloseButton);
+  // The "Sieć" page's controls, where the page stands when its tab is shown.
+  namespace N = bv::settings::net_layout;
+  auto page = [&](const char* name, const L::Box& b) {
+    line(name, L::kExtraPageClient.At(b.x, b.y, b.w, b.h));
+  };
+  page("net_host", N::kHostRadio);
+  page("net_join", N::kJoinRadio);
+  page("net_address", N::kAddress);
+  page("net_port", N::kPort);
+  page("net_start", N::kStart);
+  page("net_leave", N::kLeave);
 }
 
 // The stand-in main window shows the mirrored colours at the panel's alpha,
@@ -262,12 +277,18 @@ int Run(const Args& args) {
         break;
       case bv::settings::NetPageState::Request::kHost:
         std::printf("net-request host %d\n", net.port);
+        net.link = bv::settings::NetPageState::Link::kHosting;
         break;
       case bv::settings::NetPageState::Request::kJoin:
         std::printf("net-request join %s %d\n", net.address.c_str(), net.port);
+        net.link = bv::settings::NetPageState::Link::kJoining;
         break;
       case bv::settings::NetPageState::Request::kLeave:
         std::printf("net-request leave\n");
+        net.link = bv::settings::NetPageState::Link::kOff;
+        net.status =
+            "brimvale-options nie ma sieci: to tylko podgl\xB9"
+            "d strony.";
         break;
     }
 
@@ -295,7 +316,7 @@ int Run(const Args& args) {
         });
       }
     }
-    if (g_state.exchange(false)) PrintState(form, *world, ini_settings);
+    if (g_state.exchange(false)) PrintState(form, dialog, *world, ini_settings);
     const Uint64 now = SDL_GetTicks64();
     if (now - last_main_frame >= 33) {
       last_main_frame = now;
@@ -324,6 +345,10 @@ int Run(const Args& args) {
 }
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    Usage(stdout);
+    return 0;
+  }
   Args args;
   if (!ParseArgs(argc, argv, &args)) {
     Usage();
