@@ -1,28 +1,44 @@
 # The two commands a newcomer needs: `make run` and `make test`.
-# Both install missing Debian packages first, then configure and build in build/.
+# Both install missing Debian packages first (`make run` only what building and
+# playing need, `make test` the test packages too), then configure and build
+# in build/.
 
 BUILD     ?= build
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 
-.PHONY: all run test build configure deps bench fuzz soak test-sanitize golden replays clean
+.PHONY: all run test build configure deps deps-run build-run package bench fuzz soak \
+  test-sanitize golden replays clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
+
+deps-run:
+	@scripts/install-deps run
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE) -DBRIMVALE_TESTS=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The play-only path: without GoogleTest the tests are left out; a build
+# folder that `make test` has configured keeps them.
+build-run: deps-run
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build-run
 	@scripts/run-game $(BUILD)
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the installed game in $(BUILD)/packages/ (CPack).
+package: build
+	@cd $(BUILD) && cpack -G DEB -B packages
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)

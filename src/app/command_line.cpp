@@ -35,6 +35,7 @@ std::string UsageText() {
          "  --mode MODE          the host's game mode for it: cooperation, deathmatch or\n"
          "                       pointmatch (default: the one set in the options)\n"
          "  --level NAME         the campaign it plays (default: the options' choice)\n"
+         "                       (Deathmatch and Pointmatch: a custom level only)\n"
          "  --custom-level NAME  or a custom level\n"
          "  --join ADDRESS:PORT  join the network game hosted there as player 2\n"
          "  --help               print this and end\n"
@@ -91,6 +92,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   if ((mode || level_given) && !(c.net && c.net->role == NetStart::Role::kHost)) {
     return fail("--mode and --level go with --host");
+  }
+  // Deathmatch and Pointmatch play custom levels only, as the options window
+  // selects them for those modes.
+  if (mode && *mode != 0 && !custom) {
+    return fail("--mode deathmatch and pointmatch need --custom-level NAME");
   }
   if (c.net) {
     c.net->mode = mode;

@@ -35,8 +35,10 @@ Probe::Probe(MainWindow& main, std::string screenshot_path)
 
 Probe::~Probe() {
   main_.set_after_frame(nullptr);
-  signal(SIGUSR1, SIG_DFL);
-  signal(SIGUSR2, SIG_DFL);
+  // Ignored, not reset: a test's late request while the program shuts down
+  // must not kill it.
+  signal(SIGUSR1, SIG_IGN);
+  signal(SIGUSR2, SIG_IGN);
 }
 
 void Probe::Poll() {

@@ -11,9 +11,12 @@ class MainWindow;
 // environment names a screenshot file in BRIMVALE_PROBE. Then:
 // - SIGUSR1 writes the next frame drawn to that file as PNG and prints
 //   "screenshot N" on stdout (N counts the screenshots);
-// - SIGUSR2 prints one "state ..." line on stdout: counters, level,
-//   transition, players, options visibility, sounds, and which of the
+// - SIGUSR2 prints one "state ..." line on stdout about the world drawn:
+//   counters, level, transition, players, options visibility, sounds, and which of the
 //   program's windows SDL gives the keyboard (focus=game, options or none),
+//   the network game (net=none, connecting, playing, waiting, closing or
+//   over; its confirmed steps; the replay of the last one) and the timer
+//   of the message laid over the frame after one (overlay),
 //   then one "screen ..." line: the window's size, fullscreen, where the
 //   frame is shown and at what scale, the loop's pace and vsync;
 // - at the first pass a "started ..." line tells the drawing driver and

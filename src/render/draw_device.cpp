@@ -6,6 +6,7 @@
 
 #include "game/int32.h"
 #include "media/error_codes.h"
+#include "render/cpu_rasteriser.h"
 #include "render/effect.h"
 #include "render/frame_placement.h"
 #include "render/line_raster.h"
@@ -100,6 +101,12 @@ int32_t DrawDevice::CreateForWindow(SDL_Window* window, const char* driver, bool
   }
   // Naming a driver by index turns SDL's own command batching off unless asked for.
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  // The software renderer's window shows its pixels straight through the
+  // window system, not through an OpenGL texture of the whole window: where
+  // OpenGL itself runs on the CPU (a virtual display) that texture cost more
+  // than drawing the frame. SDL_FRAMEBUFFER_ACCELERATION in the environment
+  // still decides.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   std::vector<const char*> choices;
   if (driver != nullptr) choices.push_back(driver);
   choices.push_back("opengl");
@@ -107,8 +114,16 @@ int32_t DrawDevice::CreateForWindow(SDL_Window* window, const char* driver, bool
   const Uint32 sync = vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
   SDL_Renderer* renderer = nullptr;
   if (driver == nullptr) {
-    // SDL's own choice honours SDL_RENDER_DRIVER; the accelerated one by default.
+    // SDL's own choice honours SDL_RENDER_DRIVER; the accelerated one by default,
+    // unless OpenGL turns out to be drawn on the CPU and nobody asked for it.
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | sync);
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (renderer != nullptr && (asked == nullptr || *asked == '\0') &&
+        IsCpuRasteriser(OpenGlRendererName(renderer))) {
+      SDL_DestroyRenderer(renderer);
+      renderer = nullptr;
+      choices.insert(choices.begin(), "software");
+    }
   }
   for (const char* name : choices) {
     if (renderer != nullptr) break;
@@ -217,8 +232,13 @@ int32_t DrawDevice::PresentFrame() {
   int out_w = 0, out_h = 0;
   if (SDL_GetRendererOutputSize(renderer_, &out_w, &out_h) != 0) code = kErrDevice;
   placement_ = PlaceFrame(out_w, out_h, frame_width_, frame_height_, whole_scales_);
+  // Black bars only where the frame leaves any: at a whole scale that fills
+  // the window the copy covers every pixel, and clearing them first would
+  // cost as much again on a renderer that draws on the CPU.
+  const bool bars = placement_.x > 0 || placement_.y > 0 || placement_.w < out_w ||
+                    placement_.h < out_h;
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
+  if (bars) SDL_RenderClear(renderer_);
   if (SDL_RenderCopy(renderer_, frame_, nullptr, &placement_) != 0) code = kErrDevice;
   SDL_RenderPresent(renderer_);
   if (SDL_SetRenderTarget(renderer_, frame_) != 0) code = kErrDevice;

@@ -13,11 +13,11 @@ TEST(CommandLine, NothingAsksForNothing) {
 }
 
 TEST(CommandLine, HostAndJoin) {
-  CommandLine c = ParseCommandLine({"--host", "7777", "--mode", "deathmatch", "--level", "Kampania"});
+  CommandLine c = ParseCommandLine({"--host", "7777", "--mode", "cooperation", "--level", "Kampania"});
   ASSERT_TRUE(c.net.has_value()) << c.error;
   EXPECT_EQ(c.net->role, NetStart::Role::kHost);
   EXPECT_EQ(c.net->port, 7777);
-  EXPECT_EQ(c.net->mode, 1);
+  EXPECT_EQ(c.net->mode, 0);
   EXPECT_EQ(c.net->level, "Kampania");
   EXPECT_FALSE(c.net->custom_level);
 
@@ -55,6 +55,8 @@ TEST(CommandLine, WhatCannotBeUsedIsNamed) {
       {"--host", "1", "--mode", "duel"},
       {"--host", "1", "--level"},
       {"--host", "1", "--level", "A", "--custom-level", "B"},
+      {"--host", "1", "--mode", "deathmatch", "--level", "Kampania"},
+      {"--host", "1", "--mode", "pointmatch"},
       {"--fullscreen"},
   };
   for (const auto& args : bad) {

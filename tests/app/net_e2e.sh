@@ -5,11 +5,12 @@
 #      level 1 split screen; each window moves its own player with key
 #      presses sent to it alone; Escape in the guest's window takes both back
 #      to the menu level; the two replays of the network game play back
-#      headless to the same world hash at the same step;
+#      headless to the same world hash at the same step; while the guest is
+#      stopped the host waits, with its notice over the frame;
 #   2. the host waits for the next guest; a new guest joins, and closing the
 #      host's window takes the guest back to the menu level with a message.
 #
-# usage: net_e2e.sh BRIMVALE X11_CLOSE_WINDOW DATA_DIR SIM
+# usage: net_e2e.sh BRIMVALE X11_CLOSE_WINDOW DATA_DIR SIM PNG_PROBE
 #
 # Every wait is on a state the programs report (BRIMVALE_PROBE's state
 # lines) with a bounded number of tries, never on a fixed time: the machine
@@ -20,6 +21,7 @@ GAME=$1
 CLOSER=$2
 DATA=$(cd "$3" && pwd)
 SIM=$4
+PROBE=$5
 
 . "$(dirname "$0")/../support/xvfb.sh"
 xvfb_require Xvfb xdotool
@@ -150,6 +152,19 @@ walk() {
   fail "$side's keys did not move player $player"
 }
 
+SHOTS=0
+# screenshot SIDE: the next frame SIDE draws, into $SHOT.
+screenshot() {
+  local side=$1 want
+  want=$(($(grep -c '^screenshot ' "${OUT[$side]}") + 1))
+  kill -USR1 "${PID[$side]}"
+  wait_for 50 grep -q "^screenshot $want\$" "${OUT[$side]}" || fail "no screenshot from $side"
+  SHOTS=$((SHOTS + 1))
+  SHOT=$WORK/shot-$SHOTS.png
+  cp "$WORK/$side.png" "$SHOT"
+}
+pixel() { "$PROBE" "$SHOT" pixel "$1" "$2"; }
+
 playing() { state_is "$1" net playing level 1 transition 900 || state_is "$1" net waiting level 1; }
 both_playing() { playing host && playing "$1"; }
 back_on_menu() { state_is "$1" net "$2" level 0 transition 900; }
@@ -185,6 +200,18 @@ walk guest1 2 Right Left Up Down
 state host
 host_p2=$(field p2)
 wait_for 100 state_is guest1 p2 "$host_p2" || echo "note: the guest shows player 2 elsewhere than the host (still rolling)"
+
+# The guest stops for a moment: the host runs on 8 steps, then waits with
+# "Czekam na drugiego gracza..." in a band under the centre (its yellow
+# border at full strength); the frame under it is the game's own.
+focus host
+kill -STOP "${PID[guest1]}"
+wait_for 30 state_is host net waiting || { kill -CONT "${PID[guest1]}"; fail "the host did not wait"; }
+screenshot host
+kill -CONT "${PID[guest1]}"
+[ "$(pixel 170 265)" = "255 255 0" ] && [ "$(pixel 469 294)" = "255 255 0" ] ||
+  fail "no waiting notice on the host: $(pixel 170 265) / $(pixel 469 294)"
+wait_for 100 state_is host net playing || fail "the host did not play on"
 
 focus guest1
 xdotool keydown Escape

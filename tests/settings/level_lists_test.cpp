@@ -5,6 +5,12 @@
 
 #include <fstream>
 
+#include "game/level_setup.h"
+#include "game/level_store.h"
+#include "game/places.h"
+#include "game/world.h"
+#include "settings/live_options.h"
+#include "support/level_builder.h"
 #include "support/temp_dir.h"
 
 namespace bv::settings {
@@ -89,6 +95,40 @@ TEST(LevelLists, ThePlayersOwnCustomLevelsJoinTheShippedOnes) {
   // No player's folder yet: the shipped levels.
   places.user_levels_dir = dir.path() + "/home/none";
   EXPECT_EQ(ListCustomLevels(places), (Names{"arena", "zoo"}));
+}
+
+// An installed game: a campaign with Polish letters in the shared data, a
+// custom level of the player's own likewise; the lists show them and the
+// level setup loads the entry chosen, through the same places.
+TEST(LevelLists, AnInstalledGamesPolishLevelsAreListedAndLoad) {
+  test::TempDir dir;
+  dir.MakeDir("usr/bin");
+  game::PlacesEnvironment env;
+  env.home = dir.path() + "/home";
+  const game::Places places = game::FindPlaces(dir.path() + "/usr/bin", env);
+  test::LevelBuilder campaign, own;
+  campaign.Texture(7, 5, 11);
+  own.Texture(7, 5, 22);
+  // "Łąka" and "żółw" as the disk spells them.
+  campaign.Write(dir.File("usr/share/brimvale/data/levels/campaign/\xC5\x81\xC4\x85ka/1.dmp"));
+  own.Write(dir.File("home/.local/share/brimvale/levels/custom/\xC5\xBC\xC3\xB3\xC5\x82w.dmp"));
+
+  LiveOptions live;
+  game::FileLevelStore store(places);
+  auto world = std::make_unique<game::World>();
+  live.set_level_source(LevelSource::kCampaign);
+  live.set_level_list(ListCampaigns(places));
+  ASSERT_EQ(live.level_list(), (Names{"\xA3\xB9ka"}));
+  live.set_selected(0);
+  ASSERT_EQ(game::SetupLevel(*world, live, store, 1, 0).status, game::SetupStatus::kLoaded);
+  EXPECT_EQ(world->grid[7][5].texture, 11);
+
+  live.set_level_source(LevelSource::kCustom);
+  live.set_level_list(ListCustomLevels(places));
+  ASSERT_EQ(live.level_list(), (Names{"\xBF\xF3\xB3w"}));
+  live.set_selected(0);
+  ASSERT_EQ(game::SetupLevel(*world, live, store, 1, 0).status, game::SetupStatus::kLoaded);
+  EXPECT_EQ(world->grid[7][5].texture, 22);
 }
 
 TEST(LevelLists, NameOrder) {

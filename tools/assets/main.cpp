@@ -3,9 +3,13 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 
 #include "generator.h"
+#include "icon.h"
 #include "png_writer.h"
 #include "texture_kit.h"
 
@@ -14,20 +18,40 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: brimvale-assets --out DATA_DIR [--fonts DIR]\n"
-               "       brimvale-assets --sheet FILE.png [--fonts DIR]\n");
+               "       brimvale-assets --sheet FILE.png [--fonts DIR]\n"
+               "       brimvale-assets --icons DIR\n");
   return 2;
+}
+
+// The desktop icon theme's files under dir: <n>x<n>/apps/<id>.png and
+// scalable/apps/<id>.svg.
+void WriteIcons(const std::string& dir) {
+  namespace fs = std::filesystem;
+  const std::string id = bv::assets::kAppId;
+  for (int size : bv::assets::kIconPngSizes) {
+    const fs::path folder = fs::path(dir) / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
+    fs::create_directories(folder);
+    bv::assets::SavePng(bv::assets::RasterIcon(size), (folder / (id + ".png")).string());
+  }
+  const fs::path folder = fs::path(dir) / "scalable" / "apps";
+  fs::create_directories(folder);
+  std::ofstream svg(folder / (id + ".svg"), std::ios::binary | std::ios::trunc);
+  svg << bv::assets::IconSvg();
+  svg.close();
+  if (!svg) throw std::runtime_error("cannot write " + (folder / (id + ".svg")).string());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, sheet, fonts = BV_DEJAVU_DIR;
+  std::string out, sheet, icons, fonts = BV_DEJAVU_DIR;
   bool quiet = false;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--out" && i + 1 < argc) out = argv[++i];
     else if (a == "--sheet" && i + 1 < argc) sheet = argv[++i];
     else if (a == "--fonts" && i + 1 < argc) fonts = argv[++i];
+    else if (a == "--icons" && i + 1 < argc) icons = argv[++i];
     else if (a == "--quiet") quiet = true;
     else if (a == "--sheet-crop" && i + 3 < argc) {
       int y = std::stoi(argv[i + 1]), h = std::stoi(argv[i + 2]);
@@ -50,7 +74,7 @@ int main(int argc, char** argv) {
     }
     else return Usage();
   }
-  if (out.empty() && sheet.empty()) return Usage();
+  if (out.empty() && sheet.empty() && icons.empty()) return Usage();
   try {
     auto start = std::chrono::steady_clock::now();
     if (!out.empty()) {
@@ -64,6 +88,7 @@ int main(int argc, char** argv) {
                     bytes / 1048576.0, out.c_str(), secs);
     }
     if (!sheet.empty()) bv::assets::SavePng(bv::assets::ContactSheet(fonts), sheet);
+    if (!icons.empty()) WriteIcons(icons);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "brimvale-assets: %s\n", e.what());
     return 1;

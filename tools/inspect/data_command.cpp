@@ -163,7 +163,11 @@ int CheckLevels(const game::Places& places, Report& report) {
 
 int RunData(const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() > 1) return kExitUsage;
-  const std::string root = args.empty() ? OwnFolder() : args[0];
+  // Without DIR, the data the game beside this program reads (an install's
+  // shared folder included).
+  const std::string root =
+      args.empty() ? game::FindPlaces(OwnFolder(), game::PlacesEnvironment::OfProcess()).data_root
+                   : args[0];
   const game::Places places = game::PlacesOfProgram(root);
   Report report;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888);

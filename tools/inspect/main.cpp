@@ -9,10 +9,14 @@
 
 namespace {
 
-int Usage() {
-  std::cerr << "usage:\n";
+void PrintUsage(std::ostream& out) {
+  out << "usage:\n";
   for (const bv::inspect::Subcommand& c : bv::inspect::Subcommands())
-    std::cerr << "  brimvale-inspect " << c.usage << '\n';
+    out << "  brimvale-inspect " << c.usage << '\n';
+}
+
+int Usage() {
+  PrintUsage(std::cerr);
   return bv::inspect::kExitUsage;
 }
 
@@ -20,6 +24,13 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    PrintUsage(std::cout);
+    std::cout << "  brimvale-inspect --help\n"
+                 "Each prints one JSON object; exit 0 when the file loaded, 1 when it was\n"
+                 "refused, 2 on a usage error.\n";
+    return 0;
+  }
   for (const bv::inspect::Subcommand& c : bv::inspect::Subcommands()) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
     const std::vector<std::string> args(argv + 2, argv + argc);

@@ -19,13 +19,14 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;  // compile errors, or a check that found problems
 constexpr int kExitUsage = 2;   // bad arguments or unreadable input
 
+constexpr const char* kUsage =
+    "usage: brimvale-level compile SOURCE OUT.dmp\n"
+    "       brimvale-level decompile IN.dmp SOURCE\n"
+    "       brimvale-level check [--role campaign|arena|custom|menu] [--quiet] FILE\n"
+    "FILE is a level source or a 60000-byte level file.\n";
+
 int Usage() {
-  std::fputs(
-      "usage: brimvale-level compile SOURCE OUT.dmp\n"
-      "       brimvale-level decompile IN.dmp SOURCE\n"
-      "       brimvale-level check [--role campaign|arena|custom|menu] [--quiet] FILE\n"
-      "FILE is a level source or a 60000-byte level file.\n",
-      stderr);
+  std::fputs(kUsage, stderr);
   return kExitUsage;
 }
 
@@ -125,6 +126,14 @@ int Check(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return Usage();
+  if (args.size() == 1 && args[0] == "--help") {
+    std::fputs(kUsage, stdout);
+    std::fputs("  --role R   check the level as what it is used for (default: its source's role)\n"
+               "  --quiet    problems and warnings only\n"
+               "  --help     this text\n",
+               stdout);
+    return kExitOk;
+  }
   const std::string command = args[0];
   args.erase(args.begin());
   if (command == "compile" && args.size() == 2) return Compile(args[0], args[1]);

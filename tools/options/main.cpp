@@ -56,8 +56,8 @@ struct Args {
   int scale = 1;  // the options window enlarged, as beside a scaled game window
 };
 
-void Usage() {
-  std::fprintf(stderr,
+void Usage(FILE* to = stderr) {
+  std::fprintf(to,
                "usage: brimvale-options [--dir PROGRAM_DIR] [--screenshot FILE] [--once]\n"
                "                        [--hidden] [--no-message-box] [--scale N] [--read-only]\n"
                "  --dir             the folder holding config.dat and data/ (default: this\n"
@@ -66,7 +66,9 @@ void Usage() {
                "  --once            end (saving config.dat) when the options window closes\n"
                "  --hidden          start with the options window closed (O opens it)\n"
                "  --no-message-box  report errors on stderr only\n"
-               "  --read-only       the window as a network game's guest sees it\n");
+               "  --scale N         the options window enlarged N times\n"
+               "  --read-only       the window as a network game's guest sees it\n"
+               "  --help            this text\n");
 }
 
 bool ParseArgs(int argc, char** argv, Args* args) {
@@ -343,6 +345,10 @@ int Run(const Args& args) {
 }
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    Usage(stdout);
+    return 0;
+  }
   Args args;
   if (!ParseArgs(argc, argv, &args)) {
     Usage();

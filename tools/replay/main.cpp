@@ -29,6 +29,14 @@
 namespace {
 
 constexpr const char* kUsage = "usage: brimvale-replay FILE [--step N] [--program-dir DIR]";
+constexpr const char* kHelp =
+    "usage: brimvale-replay FILE [--step N] [--program-dir DIR]\n"
+    "Shows a recorded game (.bvr) in a game window.\n"
+    "  --step N            start at step N\n"
+    "  --program-dir DIR   the folder holding data/ (default: the game's data)\n"
+    "  --help              this text\n"
+    "Keys: Space pause, . one step, + and - speed, digits and Enter jump to a step,\n"
+    "Left and Right ten seconds, Home and End, Escape or Q quit.\n";
 constexpr uint32_t kTenSeconds = 900;
 
 int Fail(const std::string& text, int code) {
@@ -68,6 +76,10 @@ struct Window {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--help") {
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
   std::string path, program_dir;
   uint32_t start_step = 0;
   for (size_t i = 0; i < args.size(); ++i) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/places.h"
 #include "replay/reader.h"
 #include "replay/writer.h"
 #include "settings/block_file.h"
@@ -28,6 +29,18 @@ namespace {
 constexpr const char* kUsage =
     "usage: brimvale-sim SCENARIO.json [--record OUT.bvr] [--program-dir DIR] | brimvale-sim "
     "--replay FILE [--check] [--program-dir DIR] [--report-every N]";
+
+constexpr const char* kHelp =
+    "usage: brimvale-sim SCENARIO.json [--record OUT.bvr] [--program-dir DIR]\n"
+    "       brimvale-sim --replay FILE [--check] [--program-dir DIR] [--report-every N]\n"
+    "Runs the game's tick headless over a scenario, or plays a replay, and prints\n"
+    "one JSON document.\n"
+    "  --record OUT.bvr    write the scenario's run as a replay\n"
+    "  --program-dir DIR   the folder holding data/ (instead of the scenario's)\n"
+    "  --replay FILE       play a replay (.bvr) through the tick\n"
+    "  --check             end at the first world hash that differs (exit 1)\n"
+    "  --report-every N    a state every N steps of the replay\n"
+    "  --help              this text\n";
 
 // One line on stderr, whatever the message holds.
 std::string OneLine(const std::string& text) {
@@ -51,11 +64,13 @@ bool FinishJson(bv::sim::ResultStream& stream, const nlohmann::json& rest) {
   return true;
 }
 
-// Beside the program, as the game keeps its data.
-std::string OwnFolder() {
+// The folder holding the data the game beside this program reads: the
+// program's own in a build, the shared one in an install.
+std::string OwnDataRoot() {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
+  const std::string own = ec ? std::string(".") : exe.parent_path().string();
+  return bv::game::FindPlaces(own, bv::game::PlacesEnvironment::OfProcess()).data_root;
 }
 
 struct Arguments {
@@ -130,7 +145,7 @@ int RunReplayFile(const Arguments& a) {
     return 2;
   }
   bv::sim::ReplayRun how;
-  how.program_dir = a.program_dir.empty() ? OwnFolder() : a.program_dir;
+  how.program_dir = a.program_dir.empty() ? OwnDataRoot() : a.program_dir;
   how.report_every = a.report_every;
   how.stop_at_divergence = a.check;
   bv::sim::ReplayResult result;
@@ -229,6 +244,10 @@ int RunScenarioFile(const Arguments& a) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::cout << kHelp;
+    return 0;
+  }
   Arguments a;
   std::string error;
   if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), &a, &error)) {
