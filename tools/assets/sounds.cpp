@@ -176,9 +176,13 @@ Wave Explosion(uint32_t seed) {
   MixInto(w, Thump(1.2f, 90, 28, 0.35f), 0, 1.2f);
   // Debris ticking down afterwards.
   Rng r(seed + 7);
-  for (int k = 0; k < 14; ++k)
-    MixInto(w, Burst(0.04f, 0.006f, 5000, 1500, seed + 10 + k, Filter::kBandPass, 2), 0.25f + r.Uniform() * 0.9f,
-            0.25f * r.Uniform());
+  for (int k = 0; k < 14; ++k) {
+    // Drawn one by one: the order of a call's arguments differs between
+    // compilers, and the sound must come out the same from every one.
+    const float gain = 0.25f * r.Uniform();
+    const float at = 0.25f + r.Uniform() * 0.9f;
+    MixInto(w, Burst(0.04f, 0.006f, 5000, 1500, seed + 10 + k, Filter::kBandPass, 2), at, gain);
+  }
   for (float& v : w) v = Drive(v, 1.8f);
   return Reverb(w, 0.4f, 1.6f, 0.6f);
 }
