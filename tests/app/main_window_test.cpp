@@ -20,8 +20,8 @@
 #include "game/sound_slots.h"
 #include "media/cp1250.h"
 #include "render/program_images.h"
+#include "program_samples.h"
 #include "settings/live_options.h"
-#include "sound/wav_writer.h"
 #include "support/temp_dir.h"
 
 namespace bv::app {
@@ -44,10 +44,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     test::WriteProgramImages(dir_);
     ASSERT_TRUE(test::WriteProgramFont(dir_));
-    const std::vector<uint8_t> wav = test::PcmWav(64);
-    for (int i = 0; i < game::kSampleCount; ++i) {
-      test::WriteFile(dir_.File("data/sound/" + game::SampleFileName(i) + ".wav"), wav);
-    }
+    test::WriteProgramSamples(dir_);
     main_ = std::make_unique<MainWindow>(app_, boxes_, live_, dir_.path());
   }
   void TearDown() override {

@@ -13,8 +13,8 @@
 #include "game/entity_table.h"
 #include "game/paths.h"
 #include "render/program_images.h"
+#include "program_samples.h"
 #include "settings/options_form.h"
-#include "sound/wav_writer.h"
 #include "support/level_builder.h"
 #include "support/temp_dir.h"
 
@@ -54,10 +54,7 @@ class NetWindowTest : public ::testing::Test {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     test::WriteProgramImages(dir_);
     ASSERT_TRUE(test::WriteProgramFont(dir_));
-    const std::vector<uint8_t> wav = test::PcmWav(64);
-    for (int i = 0; i < game::kSampleCount; ++i) {
-      test::WriteFile(dir_.File("data/sound/" + game::SampleFileName(i) + ".wav"), wav);
-    }
+    test::WriteProgramSamples(dir_);
     // A menu and a campaign of one arena, the only one, so both choose it.
     test::LevelBuilder menu;
     menu.Entity(10, 10, game::kPlayer1Start);
