@@ -46,7 +46,9 @@ Rollback::Rollback(int local_player, game::LevelStore& levels, game::SoundPlayer
   // be one player's alone, and the tick reads it.
   options_.set_options_visible(false);
   stepper_ = std::make_unique<replay::Stepper>(*world_, options_, *events_, *events_, levels_);
-  for (uint32_t i = 0; i < kSnapshots; ++i) snapshots_.push_back(std::make_unique<game::World>());
+  // The copies are made as the steps run: a World is large, and a session
+  // that ends early never needs them all.
+  snapshots_.resize(kSnapshots);
 }
 
 Rollback::~Rollback() = default;
@@ -78,8 +80,28 @@ void Rollback::Simulate(uint32_t step, bool first_time) {
   events_->Begin(nullptr, false);
 }
 
+const game::World& Rollback::confirmed_world() const {
+  const auto& saved = snapshots_[confirmed() % kSnapshots];
+  return confirmed() == next_ || !saved ? *world_ : *saved;
+}
+
+game::World& Rollback::Snapshot(uint32_t step) {
+  auto& slot = snapshots_[step % kSnapshots];
+  if (!slot) slot = std::make_unique<game::World>();
+  return *slot;
+}
+
+void Rollback::SaveSnapshot(uint32_t step) {
+  auto& slot = snapshots_[step % kSnapshots];
+  if (slot) {
+    *slot = *world_;
+  } else {
+    slot = std::make_unique<game::World>(*world_);
+  }
+}
+
 void Rollback::Step(sim::InputFrame local) {
-  Snapshot(next_) = *world_;
+  SaveSnapshot(next_);
   local_.push_back(static_cast<sim::InputFrame>(local & local_mask_));
   Simulate(next_, true);
   ++next_;
@@ -112,7 +134,7 @@ void Rollback::Settle() {
     *world_ = Snapshot(from);
     stepper_->set_steps(from);
     for (uint32_t s = from; s < next_; ++s) {
-      if (s != from) Snapshot(s) = *world_;
+      if (s != from) SaveSnapshot(s);
       Simulate(s, false);
     }
     ++rollbacks_;

@@ -88,9 +88,7 @@ class Rollback {
   // The present, predicted where the remote keys are not known yet.
   const game::World& world() const { return *world_; }
   // The world after the confirmed steps.
-  const game::World& confirmed_world() const {
-    return confirmed() == next_ ? *world_ : *snapshots_[confirmed() % kSnapshots];
-  }
+  const game::World& confirmed_world() const;
   const settings::LiveOptions& options() const { return options_; }
   int local_player() const { return local_player_; }
   uint32_t next_step() const { return next_; }
@@ -115,7 +113,10 @@ class Rollback {
   void Simulate(uint32_t step, bool first_time);
   void Deliver();
   sim::InputFrame Prediction() const;
-  game::World& Snapshot(uint32_t step) { return *snapshots_[step % kSnapshots]; }
+  // The world before a step that was run (read back on a rollback).
+  game::World& Snapshot(uint32_t step);
+  // Keeps the present world as the one before `step`.
+  void SaveSnapshot(uint32_t step);
   Record& RecordOf(uint32_t step) { return records_[step % kSnapshots]; }
 
   const int local_player_;
