@@ -23,11 +23,19 @@ using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 // The picture size from the file's info header, checked before SDL sizes a
 // surface by it: the claimed size must be bounded, and an uncompressed file
 // must hold every pixel row it claims (SDL would fill the missing ones).
-// Headers too short to say are left for SDL to refuse.
+// A header cut off before its depth is refused too: SDL reads the missing
+// fields as whatever its short read leaves and sizes a surface by them.
+// Files that are not bitmaps at all are left for SDL to name.
 void CheckDeclaredSize(const uint8_t* data, size_t size, const std::string& name) {
-  if (size < 26) return;
-  const uint32_t header_size = ReadU32(data + 14);
+  if (size < 2 || data[0] != 'B' || data[1] != 'M') return;
+  const uint32_t header_size = size >= 18 ? ReadU32(data + 14) : 0;
   const bool core = header_size == 12;  // the old 12-byte core header: 16-bit sizes
+  // Through the depth (core header) or the compression (info headers).
+  const size_t fields_end = core ? 26 : 34;
+  if (size < fields_end)
+    throw ImageReadError("Windows bitmap \"" + name + "\" is cut short: its header needs " +
+                         std::to_string(fields_end) + " bytes, the file has " +
+                         std::to_string(size));
   int64_t width = 0;
   int64_t height = 0;
   if (core) {
@@ -43,7 +51,6 @@ void CheckDeclaredSize(const uint8_t* data, size_t size, const std::string& name
                          " x " + std::to_string(height) + ")");
 
   if (width == 0 || height == 0) return;
-  if (!core && size < 34) return;
   const uint32_t depth = core ? ReadU16(data + 24) : ReadU16(data + 28);
   const uint32_t compression = core ? 0 : ReadU32(data + 30);
   // Run-length coded pixels may legitimately end early; bit fields and plain

@@ -132,13 +132,22 @@ TEST(WindowsBitmap, AFileTooShortForItsPixelsIsRefusedBeforeAllocating) {
   test::PutU32(top_down, 22, static_cast<uint32_t>(-300));
   std::vector<uint8_t> far_offset = Bmp(2, 2, 24, {1, 2, 3, 4});
   test::PutU32(far_offset, 10, 0x7FFFFFF0u);
+  // 25 bytes: a core header claiming 61990 x 32256, cut inside its depth
+  // (SDL used to size a 2 GB surface by it).
+  std::vector<uint8_t> core_cut(core.begin(), core.begin() + 25);
+  test::PutU16(core_cut, 20, 32256);
+  // An info header cut before its depth and compression.
+  std::vector<uint8_t> info_header_cut(info.begin(), info.begin() + 30);
+  test::PutU32(info_header_cut, 18, 20000);
+  test::PutU32(info_header_cut, 22, 20000);
 
   struct {
     const char* what;
     const std::vector<uint8_t>& bytes;
   } cases[] = {{"core header", core},       {"last byte missing", info_cut},
                {"bit fields", fields},      {"top-down", top_down},
-               {"pixels past the end", far_offset}};
+               {"pixels past the end", far_offset}, {"core header cut", core_cut},
+               {"info header cut", info_header_cut}};
   for (const auto& c : cases) {
     LargestSdlBlock sdl;
     try {
