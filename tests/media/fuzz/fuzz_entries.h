@@ -34,6 +34,10 @@ inline void CutPicture(const media::Bitmap& b) {
   media::PatternPages pages;
   const int32_t rc = pages.LoadFromBitmap(b, 0, 0, b.width, b.height, media::kFormatA8R8G8B8);
   Check(rc == media::kOk || (rc == media::kErrInvalidCall && b.pixels.empty()));
+  // Tiny patterns only on pictures of a game's size: a large picture (a short
+  // run-length file may rightly decode to 64 MB) would make millions of them
+  // and time the target out without telling anything new.
+  if (b.pixels.size() > (1u << 20)) return;
   media::PatternPages tiles;
   tiles.LoadFromBitmap(b, 3, 2, 8, 8, media::kFormatR5G6B5);
 }
